@@ -1,0 +1,85 @@
+#include "field_encoding.h"
+
+namespace {
+
+int HexDigitValue(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
+
+bool IsSeparator(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == QChar(0x3000) || c == u'-' || c == u'.' || c == u'('
+        || c == u')';
+}
+
+// Full-width ASCII variants U+FF01..U+FF5E sit 0xFEE0 above their ASCII forms.
+QChar ToHalfWidth(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0xFF01 && u <= 0xFF5E) ? QChar(ushort(u - 0xFEE0)) : c;
+}
+
+}  // namespace
+
+void EncodeText(QByteArray &block, int offset, const QString &text, int capBytes)
+{
+    const int byteCount = qMin(int(text.size()) * 2, capBytes);
+    for (int k = 0; 2 * k < byteCount; ++k) {
+        const ushort unit = text.at(k).unicode();
+        block[offset + 2 * k] = char(unit >> 8);
+        block[offset + 2 * k + 1] = char(unit & 0xFF);
+    }
+}
+
+void EncodePhoneNumber(QByteArray &block, int offset, const QString &number)
+{
+    auto digitAt = [&number](int i) {
+        const int value = i < number.size() ? HexDigitValue(number.at(i)) : 0xF;
+        return value < 0 ? 0xF : value;
+    };
+    for (int k = 0; k < kPhoneNumberFieldSize; ++k)
+        block[offset + k] = char(digitAt(2 * k) << 4 | digitAt(2 * k + 1));
+}
+
+std::optional<QString> CleanPhoneNumber(const QString &typed)
+{
+    QString digits;
+    digits.reserve(typed.size());
+    for (QChar c : typed) {
+        c = ToHalfWidth(c);
+        if (IsSeparator(c))
+            continue;
+        if (HexDigitValue(c) < 0)
+            return std::nullopt;
+        digits += c;
+    }
+    return digits;
+}
+
+QString DecodeText(const QByteArray &block, int offset, int capBytes)
+{
+    QString text;
+    for (int i = 0; i + 1 < capBytes; i += 2) {
+        const ushort unit = ushort(uchar(block[offset + i]) << 8 | uchar(block[offset + i + 1]));
+        if (unit == 0xFFFF)
+            break;
+        text += QChar(unit);
+    }
+    return text;
+}
+
+QString DecodePhoneNumber(const QByteArray &block, int offset)
+{
+    QString digits = QString::fromLatin1(block.mid(offset, kPhoneNumberFieldSize).toHex().toUpper());
+    while (digits.endsWith(u'F'))
+        digits.chop(1);
+    return digits;
+}

@@ -1,0 +1,105 @@
+#include "validation.h"
+
+#include "field_encoding.h"
+
+namespace {
+
+QString Control(int number)
+{
+    return QStringLiteral("Text%1").arg(number);
+}
+
+void CheckPhoneNumber(QList<ValidationProblem> &problems, int control, const QString &label,
+                      const QString &typed)
+{
+    const std::optional<QString> digits = CleanPhoneNumber(typed);
+    if (!digits) {
+        problems.append({Control(control), QStringLiteral("invalid phone number"),
+                         QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9（或字母A-F）组成。")
+                             .arg(label, typed)});
+    } else if (digits->size() > kPhoneNumberDigits) {
+        problems.append({Control(control), QStringLiteral("phone number longer than 16 digits"),
+                         QStringLiteral("%1“%2”超过16位数字。").arg(label, typed)});
+    }
+}
+
+void CheckLength(QList<ValidationProblem> &problems, int control, const QString &label,
+                 const QString &text, int maxLength)
+{
+    if (text.size() <= maxLength)
+        return;
+    problems.append({Control(control),
+                     QStringLiteral("text longer than %1 characters").arg(maxLength),
+                     QStringLiteral("%1超过%2个字符（现有%3个），超出部分无法写入报警器。")
+                         .arg(label)
+                         .arg(maxLength)
+                         .arg(text.size())});
+}
+
+}  // namespace
+
+bool IsValidRewritePassword(const QString &password)
+{
+    if (password.size() != kRewritePasswordLength)
+        return false;
+    for (QChar c : password)
+        if (c.isSurrogate() || c.script() != QChar::Script_Han)
+            return false;
+    return true;
+}
+
+QList<ValidationProblem> ValidateMainPage(const MainPageValues &values)
+{
+    using namespace MainPageControls;
+    QList<ValidationProblem> problems;
+    for (int k = 0; k < 6; ++k)
+        CheckPhoneNumber(problems, kAuthorisedNumbers[k], QStringLiteral("授权手机号码%1").arg(k + 1),
+                         values.text[kAuthorisedNumbers[k]]);
+
+    const std::pair<int, const char16_t *> phrases[] = {
+        {kFuelCutPhrase, u"“切断汽车油路”密语"},
+        {kFuelRestorePhrase, u"“接通汽车油路”密语"},
+        {kArmPhrase, u"“防盗系统设防”密语"},
+        {kDisarmPhrase, u"“防盗系统解防”密语"}};
+    for (const auto &[control, label] : phrases)
+        CheckLength(problems, control, QString::fromUtf16(label), values.text[control],
+                    kPassPhraseMaxLength);
+
+    if (!IsValidRewritePassword(values.text[kRewritePassword]))
+        problems.append({Control(kRewritePassword),
+                         QStringLiteral("password is not exactly four Chinese characters"),
+                         QStringLiteral("改写报警设置的安全密语必须是4个汉字。")});
+
+    CheckLength(problems, kVibrationAlarmText, QStringLiteral("振动报警短信内容"),
+                values.text[kVibrationAlarmText], kVibrationAlarmTextMaxLength);
+    for (int k = 0; k < 6; ++k)
+        CheckPhoneNumber(problems, kAlarmSmsRecipients[k],
+                         QStringLiteral("报警短信接收号码%1").arg(k + 1),
+                         values.text[kAlarmSmsRecipients[k]]);
+    for (int k = 0; k < 6; ++k)
+        CheckPhoneNumber(problems, kAlarmCallNumbers[k],
+                         QStringLiteral("报警拨打电话号码%1").arg(k + 1),
+                         values.text[kAlarmCallNumbers[k]]);
+    return problems;
+}
+
+QList<ValidationProblem> ValidateSensorPage(const SensorPageValues &values)
+{
+    QList<ValidationProblem> problems;
+    for (int sensor = 1; sensor <= 10; ++sensor) {
+        const QString number = QStringLiteral("%1").arg(sensor, 2, 10, QLatin1Char('0'));
+        CheckLength(problems, 2 * sensor - 1, QStringLiteral("%1号无线传感器的短信内容").arg(number),
+                    values.text[2 * sensor - 1], kSensorTextMaxLength);
+        CheckPhoneNumber(problems, 2 * sensor, QStringLiteral("%1号无线传感器的号码").arg(number),
+                         values.text[2 * sensor]);
+    }
+    return problems;
+}
+
+QString DescribeProblems(const QList<ValidationProblem> &problems)
+{
+    QStringList lines{QStringLiteral("以下设置无法写入报警器，请修改后再写入：")};
+    for (const ValidationProblem &problem : problems)
+        lines.append(problem.message);
+    return lines.join(u'\n');
+}

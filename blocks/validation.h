@@ -1,0 +1,31 @@
+#pragma once
+
+#include "page_values.h"
+
+#include <QList>
+#include <QString>
+
+// One field that cannot go to the unit as it stands.
+struct ValidationProblem
+{
+    QString control;  // "Text7", as the page names the box
+    QString what;     // short English description, for logs and tests
+    QString message;  // the Chinese sentence shown to the user
+};
+
+// Longest texts the fields hold, in UTF-16 code units.
+constexpr int kPassPhraseMaxLength = 11;
+constexpr int kVibrationAlarmTextMaxLength = 60;
+constexpr int kSensorTextMaxLength = 20;
+constexpr int kRewritePasswordLength = 4;
+
+// Every problem of the page, in the order of its fields; empty when the page
+// can be written exactly as typed.
+QList<ValidationProblem> ValidateMainPage(const MainPageValues &values);
+QList<ValidationProblem> ValidateSensorPage(const SensorPageValues &values);
+
+// One message listing every problem, for a single message box or stderr.
+QString DescribeProblems(const QList<ValidationProblem> &problems);
+
+// True when the text is exactly four Chinese characters.
+bool IsValidRewritePassword(const QString &password);

@@ -1,0 +1,105 @@
+#include "file_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr char kEncoding[] = "GB18030";
+constexpr char kDirectoryName[] = "woclc1k";
+
+QString WithoutFinalLineEnd(QString text)
+{
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    else if (text.endsWith(u'\r') || text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+}  // namespace
+
+FileStore::FileStore(QString directory) : m_directory(std::move(directory)) {}
+
+QString FileStore::defaultDirectory()
+{
+#ifdef Q_OS_WIN
+    // A path without a drive: the root of the drive of the working directory.
+    const QString drive = QDir::current().absolutePath().section(u'/', 0, 0);
+    return drive + u'/' + QLatin1String(kDirectoryName);
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+        + QLatin1String(kDirectoryName);
+#endif
+}
+
+QString FileStore::filePath(const QString &key) const
+{
+    return m_directory + u'/' + key + QLatin1String(".cck");
+}
+
+void FileStore::ensureDirectory()
+{
+    if (QFileInfo::exists(m_directory))
+        return;
+    if (!QDir().mkpath(m_directory))
+        addError(QStringLiteral("无法创建设置目录 %1").arg(QDir::toNativeSeparators(m_directory)));
+}
+
+bool FileStore::contains(const QString &key)
+{
+    return QFileInfo::exists(filePath(key));
+}
+
+std::optional<QString> FileStore::read(const QString &key)
+{
+    const QString path = filePath(key);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        addError(QStringLiteral("无法读取设置文件 %1：%2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        addError(QStringLiteral("无法读取设置文件 %1：%2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return std::nullopt;
+    }
+    if (bytes.isEmpty()) {
+        addError(QStringLiteral("设置文件 %1 是空的").arg(QDir::toNativeSeparators(path)));
+        return std::nullopt;
+    }
+    QStringDecoder decoder(kEncoding);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        addError(QStringLiteral("设置文件 %1 含有无法识别的字符")
+                     .arg(QDir::toNativeSeparators(path)));
+        return std::nullopt;
+    }
+    return WithoutFinalLineEnd(text);
+}
+
+bool FileStore::write(const QString &key, const QString &value)
+{
+    const QString path = filePath(key);
+    QStringEncoder encoder(kEncoding);
+    const QByteArray bytes = encoder.encode(value + QLatin1String("\r\n"));
+    if (encoder.hasError()) {
+        addError(QStringLiteral("无法保存设置文件 %1：内容含有无法保存的字符")
+                     .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        addError(QStringLiteral("无法保存设置文件 %1：%2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "store.h"
+
+// The settings directory: one file <key>.cck per field, holding the value
+// and CR LF, in GB18030 (the same bytes as GBK for every character GBK has,
+// and able to hold every other character too).
+class FileStore : public Store
+{
+public:
+    explicit FileStore(QString directory);
+
+    // \woclc1k on the current drive on Windows, where existing installations
+    // keep their files; elsewhere woclc1k in the user's configuration
+    // directory ($XDG_CONFIG_HOME, by default ~/.config).
+    static QString defaultDirectory();
+
+    QString directory() const { return m_directory; }
+    QString filePath(const QString &key) const;
+
+    void ensureDirectory() override;
+    bool contains(const QString &key) override;
+    // The file up to its final line end, so a multi-line text comes back whole.
+    std::optional<QString> read(const QString &key) override;
+    // Written to a temporary file and renamed over the old one, so a crash or
+    // a full disk never leaves an empty or half-written file.
+    bool write(const QString &key, const QString &value) override;
+
+private:
+    QString m_directory;
+};

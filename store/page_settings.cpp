@@ -1,0 +1,176 @@
+#include "page_settings.h"
+
+#include "settings_keys.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+int ControlNumber(const char *control)
+{
+    return QString::fromLatin1(control).remove(QRegularExpression(QStringLiteral("^\\D+"))).toInt();
+}
+
+// The stored text of a field; a missing file is first written with the default.
+QString RestoreRaw(Store &store, const SettingsKey &field)
+{
+    const QString key = QString::fromLatin1(field.key);
+    const QString defaultValue = QString::fromUtf8(field.defaultValue);
+    if (!store.contains(key)) {
+        store.write(key, defaultValue);
+        return defaultValue;
+    }
+    return store.read(key).value_or(defaultValue);
+}
+
+std::optional<bool> ToBool(const QString &text)
+{
+    const QString value = text.trimmed();
+    if (value.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (value.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool isNumber = false;
+    const double number = value.toDouble(&isNumber);
+    return isNumber ? std::optional<bool>(number != 0) : std::nullopt;
+}
+
+std::optional<int> ToCheckState(const QString &text)
+{
+    bool isNumber = false;
+    const int state = text.trimmed().toInt(&isNumber);
+    return isNumber && state >= 0 && state <= 2 ? std::optional<int>(state) : std::nullopt;
+}
+
+void ReportInvalid(Store &store, const SettingsKey &field, const QString &raw)
+{
+    store.addError(QStringLiteral("设置文件 %1.cck 的内容“%2”无效，已使用默认值")
+                       .arg(QString::fromLatin1(field.key), raw));
+}
+
+bool RestoreBool(Store &store, const SettingsKey &field)
+{
+    const QString raw = RestoreRaw(store, field);
+    if (const std::optional<bool> value = ToBool(raw))
+        return *value;
+    ReportInvalid(store, field, raw);
+    return *ToBool(QString::fromUtf8(field.defaultValue));
+}
+
+int RestoreCheckState(Store &store, const SettingsKey &field)
+{
+    const QString raw = RestoreRaw(store, field);
+    if (const std::optional<int> value = ToCheckState(raw))
+        return *value;
+    ReportInvalid(store, field, raw);
+    return *ToCheckState(QString::fromUtf8(field.defaultValue));
+}
+
+QString OptionText(bool selected)
+{
+    return selected ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString ValueToStore(const SettingsKey &field, const MainPageValues &values)
+{
+    const int number = ControlNumber(field.control);
+    switch (field.kind) {
+    case ValueKind::Text:
+        return values.text[number];
+    case ValueKind::CheckBox:
+        return QStringLiteral(" %1 ").arg(values.check1);
+    case ValueKind::Option:
+        break;
+    }
+    const AlarmMode modes[] = {AlarmMode::SmsOnly, AlarmMode::CallOnly, AlarmMode::SmsAndCall};
+    return OptionText(values.alarmMode == modes[number - 5]);
+}
+
+// Rows of the main page's key table that one store point writes.
+void StoreRows(Store &store, const MainPageValues &values, int first, int last)
+{
+    for (int row = first; row <= last; ++row) {
+        const SettingsKey &field = kMainPageKeys[row];
+        store.write(QString::fromLatin1(field.key), ValueToStore(field, values));
+    }
+}
+
+}  // namespace
+
+int RestoreOption(int selected, int option, bool value)
+{
+    if (value)
+        return option;
+    return selected == option ? 0 : selected;
+}
+
+int ComOptionAfterRestore(const std::array<bool, 4> &comOptions)
+{
+    int selected = 1;
+    for (int k = 0; k < 4; ++k)
+        selected = RestoreOption(selected, k + 1, comOptions[k]);
+    return selected;
+}
+
+MainPageSettings RestoreMainPage(Store &store)
+{
+    MainPageSettings page;
+    page.values.text[MainPageControls::kRewritePassword] = QString::fromUtf8(kDefaultRewritePassword);
+    int alarmOption = 7;  // Option7 is selected before the restore
+    for (const SettingsKey &field : kMainPageKeys) {
+        const int number = ControlNumber(field.control);
+        switch (field.kind) {
+        case ValueKind::Text:
+            page.values.text[number] = RestoreRaw(store, field);
+            break;
+        case ValueKind::CheckBox:
+            page.values.check1 = RestoreCheckState(store, field);
+            break;
+        case ValueKind::Option:
+            if (number <= 4)
+                page.comOptions[number - 1] = RestoreBool(store, field);
+            else
+                alarmOption = RestoreOption(alarmOption, number, RestoreBool(store, field));
+            break;
+        }
+    }
+    const AlarmMode modes[] = {AlarmMode::None, AlarmMode::SmsOnly, AlarmMode::CallOnly,
+                               AlarmMode::SmsAndCall};
+    page.values.alarmMode = modes[alarmOption == 0 ? 0 : alarmOption - 4];
+    return page;
+}
+
+SensorPageValues RestoreSensorPage(Store &store)
+{
+    SensorPageValues values;
+    for (const SettingsKey &field : kSensorPageKeys)
+        values.text[ControlNumber(field.control)] = RestoreRaw(store, field);
+    return values;
+}
+
+void StorePassPhrasesAndNumbers(Store &store, const MainPageValues &values)
+{
+    StoreRows(store, values, 4, 13);  // k1, g1, k8, g8, tel1 .. tel6
+}
+
+void StoreAlarmSettings(Store &store, const MainPageValues &values)
+{
+    StoreRows(store, values, 15, 30);  // Text16 .. Text28, Option5 .. Option7
+}
+
+void StoreRingTone(Store &store, const MainPageValues &values)
+{
+    StoreRows(store, values, 14, 14);  // Check1
+}
+
+void StoreSensorPage(Store &store, const SensorPageValues &values)
+{
+    for (const SettingsKey &field : kSensorPageKeys)
+        store.write(QString::fromLatin1(field.key), values.text[ControlNumber(field.control)]);
+}
+
+void StoreComOptions(Store &store, int selectedCom)
+{
+    for (int k = 1; k <= 4; ++k)
+        store.write(QStringLiteral("Option%1").arg(k), OptionText(selectedCom == k));
+}

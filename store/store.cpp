@@ -1,0 +1,6 @@
+#include "store.h"
+
+QStringList Store::takeErrors()
+{
+    return std::exchange(m_errors, {});
+}

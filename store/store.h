@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Where the fields keep their values between runs: one value per key.
+// Failures never throw; each is collected, so that a page load or a write can
+// report them once, naming every file and the reason.
+class Store
+{
+public:
+    virtual ~Store() = default;
+
+    // Makes the settings directory exist (the main page's load does this first).
+    virtual void ensureDirectory() = 0;
+    virtual bool contains(const QString &key) = 0;
+    // The stored value, or nothing when it cannot be read.
+    virtual std::optional<QString> read(const QString &key) = 0;
+    // Replaces the stored value; false when it could not be stored.
+    virtual bool write(const QString &key, const QString &value) = 0;
+
+    // The failures collected since the last call, oldest first.
+    QStringList takeErrors();
+    bool hasErrors() const { return !m_errors.isEmpty(); }
+    void addError(const QString &error) { m_errors.append(error); }
+
+private:
+    QStringList m_errors;
+};
