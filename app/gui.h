@@ -1,0 +1,8 @@
+#pragma once
+
+#include "command_line.h"
+
+class QApplication;
+
+// Runs the desktop program: the main page, the sensor page and the wait window.
+int RunGui(QApplication &app, const CommandLine &options);

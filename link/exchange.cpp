@@ -1,0 +1,64 @@
+#include "exchange.h"
+
+#include <QStringList>
+
+namespace {
+
+// Waits for the first answer byte; false when none came in time or the port failed.
+bool AwaitAnswer(Port &port, qint64 &count)
+{
+    count = port.bytesWaiting();
+    for (int poll = 1; count <= 0; ++poll) {
+        if (poll == kPollLimit || port.hasFailed())
+            return false;
+        port.waitForBytes(kPollIntervalMs);
+        count = port.bytesWaiting();
+    }
+    return true;
+}
+
+void ReportFailure(Port &port, MessageSink &messages, const QString &portError)
+{
+    QString prompt = WriteFailurePrompt();
+    if (!portError.isEmpty())
+        prompt += QStringLiteral("\n\r（串口 %1：%2）").arg(port.deviceName(), portError);
+    messages.showError(WriteFailureTitle(), prompt);
+}
+
+}  // namespace
+
+QString WriteFailureTitle()
+{
+    return QStringLiteral("写入设置失败！");
+}
+
+QString WriteFailurePrompt()
+{
+    const QStringList lines = {
+        QStringLiteral("设置写入失败。你可能存在以下之一的错误："),
+        QStringLiteral("1：TQ18/TQ18G未起动成功（LED0不亮）。"),
+        QStringLiteral("2：TQ18/TQ18G与计算机的串口电缆未连接好。"),
+        QStringLiteral("3：串口设置错误，请在“版本查询”中重新设置COM口。"),
+    };
+    return lines.join(QStringLiteral("\n\r"));
+}
+
+bool ExchangeBlock(Port &port, const QByteArray &block, MessageSink &messages)
+{
+    if (!port.isOpen()) {
+        ReportFailure(port, messages, QStringLiteral("串口未打开"));
+        return false;
+    }
+    port.discardInput();
+    if (!port.writeAll(block)) {
+        ReportFailure(port, messages, port.errorString());
+        return false;
+    }
+    qint64 count = 0;
+    if (!AwaitAnswer(port, count)) {
+        ReportFailure(port, messages, port.hasFailed() ? port.errorString() : QString());
+        return false;
+    }
+    port.read(count);  // the answer's content carries no meaning
+    return true;
+}

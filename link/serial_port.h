@@ -1,0 +1,36 @@
+#pragma once
+
+#include "port.h"
+
+#include <QSerialPort>
+
+// The real serial line: 9600 baud, 8 data bits, no parity, 1 stop bit, no
+// flow control, DTR raised while open. Everything is synchronous, since a
+// write runs without an event loop.
+class SerialPort : public Port
+{
+public:
+    // Opens the device by its path (a pseudo-terminal works too). Returns an
+    // empty string on success, otherwise the system's reason.
+    QString open(const QString &device);
+    void close();
+
+    bool isOpen() const override;
+    QString deviceName() const override;
+    void discardInput() override;
+    bool writeAll(const QByteArray &bytes) override;
+    qint64 bytesWaiting() override;
+    void waitForBytes(int ms) override;
+    QByteArray read(qint64 count) override;
+    bool hasFailed() const override;
+    QString errorString() const override;
+    QSerialPort::SerialPortError error() const { return m_port.error(); }
+
+private:
+    // Moves what the driver holds into the port's buffer without waiting.
+    void pullFromDriver();
+    void forgetHarmlessError();
+
+    QSerialPort m_port;
+    QString m_device;
+};
