@@ -73,7 +73,7 @@ int PrintDryRun(const RestoredPages &pages, bool mainPage)
         Err() << DescribeProblems(problems) << Qt::endl;
         return 1;
     }
-    const std::vector<QByteArray> blocks =
+    const QList<QByteArray> blocks =
         mainPage ? MainPageBlocks(pages.main.values) : SensorPageBlocks(pages.sensor);
     for (const QByteArray &block : blocks)
         Out() << block.left(kTagSize) << ' ' << block.toHex().toUpper() << Qt::endl;

@@ -39,7 +39,7 @@ WriteResult WriteMainPage(const MainPageValues &values, Port &port, Store &store
     return sender.result();
 }
 
-std::vector<QByteArray> MainPageBlocks(const MainPageValues &values)
+QList<QByteArray> MainPageBlocks(const MainPageValues &values)
 {
     return {BuildComsmsA2(values), BuildComsmsAB(values), BuildComsmsA3(values),
             BuildComsmsA7(values), BuildComsmsA5(),       BuildComsmsA4(values)};

@@ -23,7 +23,7 @@ WriteResult WriteSensorPage(const SensorPageValues &values, Port &port, Store &s
     return sender.result();
 }
 
-std::vector<QByteArray> SensorPageBlocks(const SensorPageValues &values)
+QList<QByteArray> SensorPageBlocks(const SensorPageValues &values)
 {
     return {BuildComsmsA8(values), BuildComsmsAH(values)};
 }

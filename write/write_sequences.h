@@ -8,7 +8,7 @@
 #include "write_view.h"
 
 #include <QByteArray>
-#include <vector>
+#include <QList>
 
 // Writes the main page to the unit: COMSMSA2, COMSMSAB (only when COMSMSA2
 // was answered), COMSMSA3, COMSMSA7, COMSMSA5 and COMSMSA4, 50 ms apart. The
@@ -26,5 +26,5 @@ WriteResult WriteSensorPage(const SensorPageValues &values, Port &port, Store &s
                             MessageSink &messages, WriteView &view);
 
 // Every block a write of the page may send, in sending order.
-std::vector<QByteArray> MainPageBlocks(const MainPageValues &values);
-std::vector<QByteArray> SensorPageBlocks(const SensorPageValues &values);
+QList<QByteArray> MainPageBlocks(const MainPageValues &values);
+QList<QByteArray> SensorPageBlocks(const SensorPageValues &values);
