@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// A pseudo-terminal: the unit holds the master side, the tool opens the
+// device of the slave side as its serial port. The unit keeps its own slave
+// descriptor open as well, so that the device stays usable while the tool
+// closes and reopens its port.
+class PseudoTerminal
+{
+public:
+    PseudoTerminal() = default;
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal &) = delete;
+    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
+
+    // Opens a new pseudo-terminal with its slave side raw (no echo, no line
+    // editing, no character translation) and its master side non-blocking.
+    // Returns false with the system's reason in `error`.
+    bool Open(QString *error);
+
+    // Closes both sides: the tool's port sees a hang-up, as when the cable is pulled.
+    void Close();
+
+    int MasterFd() const { return master_; }
+    const QString &DevicePath() const { return devicePath_; }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    QString devicePath_;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "answer_plan.h"
+#include "block_framer.h"
+#include "paced_line.h"
+#include "timed_queue.h"
+
+#include <QObject>
+#include <QSet>
+#include <QSocketNotifier>
+
+class PseudoTerminal;
+class QFileDevice;
+
+// What the simulated unit does with the blocks it receives.
+struct UnitBehaviour
+{
+    bool silent = false;
+    QSet<QByteArray> silentFor;  // tags left unanswered
+    AnswerStyle answer;
+    bool pace = false;  // take in and answer no faster than a 9600-baud line
+    int unplugAfter = 0;  // when above 0: pull the cable at this whole block
+};
+
+// The alarm unit at the master side of a pseudo-terminal: frames what the
+// tool sends into blocks, logs each block (and any garbage) as one JSON line,
+// and answers each whole block as its behaviour says.
+class SimulatedUnit : public QObject
+{
+    Q_OBJECT
+
+public:
+    SimulatedUnit(PseudoTerminal &terminal, QFileDevice &log, const UnitBehaviour &behaviour,
+                  QObject *parent = nullptr);
+
+Q_SIGNALS:
+    // The unit has stopped: 0 after pulling the cable, 1 after a failure of the line.
+    void Finished(int exitCode);
+
+private:
+    void OnReadable();
+    void Handle(const FramedPiece &piece, qint64 doneNs);
+    bool Answers(const QByteArray &block) const;
+    void Write(const QByteArray &bytes);
+    void Flush();
+    void Unplug();
+    void Fail(const QString &what);
+    void Stop();
+
+    PseudoTerminal &terminal_;
+    QFileDevice &log_;
+    const UnitBehaviour behaviour_;
+    QSocketNotifier readNotifier_;
+    QSocketNotifier writeNotifier_;
+    TimedQueue queue_;
+    BlockFramer framer_;
+    PacedLine incoming_;
+    PacedLine outgoing_;
+    QByteArray unwritten_;  // answer bytes the line did not take yet
+    int blocksReceived_ = 0;
+};

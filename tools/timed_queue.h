@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <map>
+
+// Runs actions at given times on the event loop, in time order, actions due
+// at the same time in the order they were added. Times are nanoseconds since
+// the queue was made (see NowNs).
+class TimedQueue : public QObject
+{
+public:
+    explicit TimedQueue(QObject *parent = nullptr);
+
+    qint64 NowNs() const { return clock_.nsecsElapsed(); }
+
+    void At(qint64 dueNs, std::function<void()> action);
+
+    // Drops every action not yet run.
+    void Clear();
+
+private:
+    void RunDue();
+    void Arm();
+
+    QElapsedTimer clock_;
+    QTimer timer_;
+    std::multimap<qint64, std::function<void()>> actions_;
+};
