@@ -95,10 +95,24 @@ bool FileStore::write(const QString &key, const QString &value)
                      .arg(QDir::toNativeSeparators(path)));
         return false;
     }
+    // Unbuffered, so that a short write (a full disk) shows in the count that
+    // write() returns: a buffered QSaveFile flushes inside commit(), and Qt 6.4
+    // then ignores a failed flush and renames the cut file over the old one.
+    // Without commit() the temporary file is discarded and the old one stays.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        addError(QStringLiteral("无法保存设置文件 %1：%2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reason = file.errorString();
+    } else if (const qint64 written = file.write(bytes); written != bytes.size()) {
+        reason = written < 0 ? file.errorString()
+                             : QStringLiteral("只写入了%1字节中的%2字节，磁盘可能已满")
+                                   .arg(bytes.size())
+                                   .arg(written);
+    } else if (!file.commit()) {
+        reason = file.errorString();
+    }
+    if (!reason.isEmpty()) {
+        addError(QStringLiteral("无法保存设置文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     return true;

@@ -1,0 +1,364 @@
+// Configuration blocks: byte layouts against worked examples, the cleaning of
+// typed phone numbers, decoder round trips and the validation before a write.
+#include "block_decoder.h"
+#include "block_layouts.h"
+#include "field_encoding.h"
+#include "validation.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+QByteArray ff(int n) { return QByteArray(n, char(0xFF)); }
+QByteArray hex(const char *digits) { return QByteArray::fromHex(digits); }  // blanks are skipped
+
+// Latin letters as the unit reads them: 00, then the ASCII code.
+QByteArray latinUcs2(const QByteArray &ascii)
+{
+    QByteArray bytes;
+    for (char c : ascii)
+        bytes.append('\0').append(c);
+    return bytes;
+}
+
+const QString kAlarmText = QStringLiteral("你的汽车被碰，请查看！");
+
+struct Pages
+{
+    MainPageValues main;
+    SensorPageValues sensor;
+};
+
+QString &TextOf(Pages &pages, const QByteArray &tag, int control)
+{
+    return tag == "A8" || tag == "AH" ? pages.sensor.text[control] : pages.main.text[control];
+}
+
+QByteArray Build(const QByteArray &tag, const Pages &p)
+{
+    if (tag == "A2") return BuildComsmsA2(p.main);
+    if (tag == "AB") return BuildComsmsAB(p.main);
+    if (tag == "A3") return BuildComsmsA3(p.main);
+    if (tag == "A7") return BuildComsmsA7(p.main);
+    if (tag == "A5") return BuildComsmsA5();
+    if (tag == "A4") return BuildComsmsA4(p.main);
+    if (tag == "A8") return BuildComsmsA8(p.sensor);
+    if (tag == "AH") return BuildComsmsAH(p.sensor);
+    qFatal("unknown block %s", tag.constData());
+}
+
+// The main page as it opens on a first run: valid as it stands.
+MainPageValues DefaultMainPage()
+{
+    MainPageValues v;
+    v.text[7] = QStringLiteral("青山绿水");
+    v.text[8] = QStringLiteral("白云深处");
+    v.text[13] = QStringLiteral("春风化雨");
+    v.text[14] = QStringLiteral("明月清泉");
+    v.text[15] = QStringLiteral("秋水长天");
+    v.text[16] = kAlarmText;
+    return v;
+}
+
+}  // namespace
+
+class TestBlocks : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void emptyPages_data()
+    {
+        QTest::addColumn<QByteArray>("tag");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("A2") << QByteArray("A2") << hex("43 4F 4D 53 4D 53 41 32") + ff(240);
+        QTest::newRow("AB") << QByteArray("AB") << hex("43 4F 4D 53 4D 53 41 42") + ff(241);
+        QTest::newRow("A3") << QByteArray("A3") << QByteArray("COMSMSA3") + ff(49);
+        QTest::newRow("A7") << QByteArray("A7") << QByteArray("COMSMSA7") + ff(265);
+        QTest::newRow("A5") << QByteArray("A5") << hex("43 4F 4D 53 4D 53 41 35") + QByteArray(16, '\0');
+        QTest::newRow("A4") << QByteArray("A4") << QByteArray("COMSMSA4") + ff(50) + QByteArray(1, '\0');
+        QTest::newRow("A8") << QByteArray("A8") << QByteArray("COMSMSA8") + ff(240);
+        QTest::newRow("AH") << QByteArray("AH") << hex("43 4F 4D 53 4D 53 41 48") + ff(240);
+    }
+
+    // Every text and number empty; alarm mode (Option7) and ring tone (clear) as the page starts.
+    void emptyPages()
+    {
+        QFETCH(QByteArray, tag);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(Build(tag, Pages{}).toHex(' '), expected.toHex(' '));
+    }
+
+    void fields_data()
+    {
+        QTest::addColumn<QByteArray>("tag");
+        QTest::addColumn<int>("control");  // 0: no text typed
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<AlarmMode>("mode");
+        QTest::addColumn<int>("check1");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("bytes");  // from offset on; the rest as in the empty block
+        auto row = [](const char *name, const char *tag, int control, const QString &typed, int offset,
+                      const QByteArray &bytes, AlarmMode mode = AlarmMode::SmsAndCall, int check1 = 0) {
+            QTest::newRow(name) << QByteArray(tag) << control << typed << mode << check1 << offset << bytes;
+        };
+        const QByteArray letters20 = latinUcs2("ABCDEFGHIJKLMNOPQRST");
+        row("AB", "A2", 7, "AB", 8, hex("0041 0042"));
+        row("U+4E2D", "A2", 8, QString(QChar(0x4E2D)), 32, hex("4E2D"));
+        row("12 letters keep 11", "AB", 13, "ABCDEFGHIJKL", 104, latinUcs2("ABCDEFGHIJK"));
+        row("4-character phrase", "AB", 14, "青山绿水", 128, hex("9752 5C71 7EFF 6C34"));
+        row("default alarm text", "A7", 16, kAlarmText, 8,
+            hex("4F60 7684 6C7D 8F66 88AB 78B0 FF0C 8BF7 67E5 770B FF01"));
+        row("alarm text of 61 keeps 60", "A7", 16, QString(61, u'x'), 8, latinUcs2(QByteArray(60, 'x')));
+        row("line break", "A7", 16, "a\r\nb", 8, hex("0061 000D 000A 0062"));
+        row("password of 4", "A7", 15, "秋水长天", 265, hex("79CB 6C34 957F 5929"));
+        row("password of 2", "A7", 15, "秋水", 265, hex("79CB 6C34"));
+        row("password of 5 keeps 4", "A7", 15, "秋水长天地", 265, hex("79CB 6C34 957F 5929"));
+        row("sensor 1 Abc", "A8", 1, "Abc", 8, hex("0041 0062 0063"));
+        row("sensor 2 你的", "A8", 3, "你的", 56, hex("4F60 7684"));
+        row("sensor 1 text of 25", "A8", 1, "ABCDEFGHIJKLMNOPQRSTUVWXY", 8, letters20);
+        row("sensor 6 Abc", "AH", 11, "Abc", 8, hex("0041 0062 0063"));
+        row("sensor 8 text of 25", "AH", 15, "ABCDEFGHIJKLMNOPQRSTUVWXY", 104, letters20);
+
+        row("12345", "A3", 1, "12345", 8, hex("12 34 5F FF FF FF FF FF"));
+        row("11 digits", "AB", 1, "12345678901", 200, hex("12 34 56 78 90 1F FF FF"));
+        row("only Text6 in AB", "AB", 6, "13800138000", 240, hex("13 80 01 38 00 0F FF FF"));
+        row("16 digits", "A4", 2, "1234567890123456", 16, hex("12 34 56 78 90 12 34 56"));
+        row("17th digit ignored", "A3", 3, "12345678901234567", 24, hex("12 34 56 78 90 12 34 56"));
+        row("lower-case hex", "A7", 17, "abcDEf", 168, hex("AB CD EF FF"));
+        row("sensor 1 number", "A8", 2, "12345678901", 48, hex("12 34 56 78 90 1F FF FF"));
+        row("sensor 5 number 0", "A8", 10, "0", 240, hex("0F FF FF FF FF FF FF FF"));
+        row("sensor 1 number of 18", "A8", 2, "123456789012345678", 48, hex("12 34 56 78 90 12 34 56"));
+        row("sensor 10 number", "AH", 20, "12345678901", 240, hex("12 34 56 78 90 1F FF FF"));
+        // Numbers are cleaned before encoding; the flag looks at them as typed.
+        row("separators dropped", "A3", 1, "(010) 1234-5678", 8, hex("01 01 23 45 67 8F FF FF"));
+        row("full-width number", "A7", 23, "１３８　００１３．８０００", 216, hex("13 80 01 38 00 0F FF"));
+        row("blanks set the A4 flag", "A4", 4, "   ", 32, ff(8));
+        row("a blank sets the AB flag", "AB", 5, " ", 232, ff(8));
+
+        row("Option5: SMS only", "A7", 0, "", 264, hex("00"), AlarmMode::SmsOnly);
+        row("Option6: call only", "A7", 0, "", 264, hex("80"), AlarmMode::CallOnly);
+        row("no alarm option", "A7", 0, "", 264, hex("FF"), AlarmMode::None);
+        row("ring tone checked", "A4", 0, "", 57, hex("00 00"), AlarmMode::SmsAndCall, 1);
+        row("ring tone grayed", "A4", 0, "", 57, hex("FF 00"), AlarmMode::SmsAndCall, 2);
+    }
+
+    // One value set on an empty page changes its own bytes and, for an
+    // authorised number, the number-list flag: 0x00 in AB, 0x80 in A3 and A4.
+    void fields()
+    {
+        QFETCH(QByteArray, tag);
+        QFETCH(int, control);
+        QFETCH(QString, typed);
+        QFETCH(AlarmMode, mode);
+        QFETCH(int, check1);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        QByteArray expected = Build(tag, Pages{});
+        expected.replace(offset, bytes.size(), bytes);
+        if (control >= 1 && control <= 6 && (tag == "AB" || tag == "A3" || tag == "A4"))
+            expected[tag == "AB" ? 248 : 56] = tag == "AB" ? '\x00' : '\x80';
+        Pages pages;
+        TextOf(pages, tag, control) = typed;
+        pages.main.alarmMode = mode;
+        pages.main.check1 = check1;
+        QCOMPARE(Build(tag, pages).toHex(' '), expected.toHex(' '));
+    }
+
+    // COMSMSA4 carries the numbers and flag of COMSMSA3, whatever the ring tone.
+    void comsmsA4CarriesA3Numbers()
+    {
+        MainPageValues page;
+        page.text[1] = QStringLiteral("13800138000");
+        page.text[3] = QStringLiteral("abc");
+        page.text[6] = QStringLiteral(" ");
+        page.check1 = 1;
+        const QByteArray a4 = BuildComsmsA4(page);
+        QCOMPARE(a4.mid(8, 49).toHex(' '), BuildComsmsA3(page).mid(8, 49).toHex(' '));
+        QCOMPARE(a4.mid(56).toHex(' '), QByteArray("80 00 00"));
+    }
+
+    void cleanPhoneNumber_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("digits");  // null: invalid
+        QTest::newRow("digits") << "13800138000" << "13800138000";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("space, tab, U+3000") << " 138\t0013\u30008000 " << "13800138000";
+        QTest::newRow("hyphens, dots, parentheses") << "(010)-1234.5678" << "01012345678";
+        QTest::newRow("full-width digits and letters") << "１３８ａｂＣ" << "138abC";
+        QTest::newRow("full-width separators") << "（０１０）－１２．３" << "010123";
+        QTest::newRow("longer than 16 is kept") << "12345678901234567890" << "12345678901234567890";
+        QTest::newRow("plus") << "+8613800138000" << QString();
+        QTest::newRow("full-width plus") << "＋86138" << QString();
+        QTest::newRow("letter beyond F") << "12G4" << QString();
+        QTest::newRow("full-width letter beyond F") << "１２ｇ" << QString();
+        QTest::newRow("Chinese character") << "138中" << QString();
+        QTest::newRow("slash") << "010/1234" << QString();
+    }
+
+    void cleanPhoneNumber()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, digits);
+        const std::optional<QString> cleaned = CleanPhoneNumber(typed);
+        QCOMPARE(cleaned.has_value(), !digits.isNull());
+        if (cleaned)
+            QCOMPARE(*cleaned, digits);
+    }
+
+    // Generated pages within the fields' caps come back field by field, and
+    // the rebuilt block equals the one sent.
+    void decoderRoundTrip()
+    {
+        QRandomGenerator rng(20240611);
+        auto text = [&rng](int maxLength) {  // Chinese, Latin and full-width forms (FFxx)
+            const int firsts[] = {0x4E00, 0x20, 0xFF01}, spans[] = {0x51A6, 0x5F, 0x5E};
+            QString s;
+            for (int n = rng.bounded(maxLength + 1); n > 0; --n) {
+                const int script = rng.bounded(3);
+                s += QChar(char16_t(firsts[script] + rng.bounded(spans[script])));
+            }
+            return s;
+        };
+        auto number = [&rng]() {
+            QString s;
+            for (int n = rng.bounded(17); n > 0; --n)
+                s += QLatin1Char("0123456789abcdefABCDEF"[rng.bounded(22)]);
+            return s;
+        };
+        for (int round = 0; round < 50; ++round) {
+            Pages pages;
+            for (int control : {7, 8, 13, 14})
+                pages.main.text[control] = text(11);
+            pages.main.text[15] = text(4);
+            pages.main.text[16] = text(60);
+            for (int control : {1, 2, 3, 4, 5, 6, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28})
+                pages.main.text[control] = number();
+            pages.main.alarmMode = AlarmMode(rng.bounded(4));
+            pages.main.check1 = rng.bounded(3);
+            for (int sensor = 1; sensor <= 10; ++sensor) {
+                pages.sensor.text[2 * sensor - 1] = text(20);
+                pages.sensor.text[2 * sensor] = number();
+            }
+            for (const QByteArray tag : {"A2", "AB", "A3", "A7", "A5", "A4", "A8", "AH"}) {
+                const QByteArray block = Build(tag, pages);
+                const std::optional<DecodedBlock> decoded = DecodeBlock(block);
+                QVERIFY2(decoded, tag.constData());
+                QCOMPARE(decoded->layout, FindBlockLayout("COMSMS" + tag));
+                for (const FieldLayout &field : decoded->layout->fields) {
+                    if (field.kind != FieldKind::Text && field.kind != FieldKind::PhoneNumber)
+                        continue;
+                    QString expected = TextOf(pages, tag, field.control);
+                    if (field.kind == FieldKind::PhoneNumber) {
+                        expected = expected.toUpper();
+                        while (expected.endsWith(u'F'))  // the padding cannot be told apart
+                            expected.chop(1);
+                    }
+                    QCOMPARE(decoded->texts.at(field.control), expected);
+                }
+                QCOMPARE(RebuildBlock(*decoded).toHex(' '), block.toHex(' '));
+            }
+        }
+        // A byte outside every field that is not the fill shows in the rebuild.
+        QByteArray altered = BuildComsmsA7(DefaultMainPage());
+        altered[140] = '\x00';
+        QVERIFY(RebuildBlock(*DecodeBlock(altered)) != altered);
+    }
+
+    // Unknown tags and sizes that do not match the tag.
+    void decoderRejects()
+    {
+        const QByteArray rejected[] = {
+            QByteArray(), QByteArray("COMSMSA2"), QByteArray("COMSMSA9") + ff(240),
+            QByteArray("comsmsa2") + ff(240), QByteArray("COMSMSA2") + ff(239), QByteArray("COMSMSA2") + ff(241),
+            QByteArray("COMSMSAB") + ff(240), QByteArray("COMSMSA4") + ff(50)};
+        for (const QByteArray &block : rejected)
+            QVERIFY2(!DecodeBlock(block).has_value(), block.left(8).constData());
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<bool>("sensorPage");
+        QTest::addColumn<int>("control");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problemAt");  // empty: no problem
+        auto main = [](const char *name, int control, const QString &typed, const QString &problemAt) {
+            QTest::newRow(name) << false << control << typed << problemAt;
+        };
+        auto sensor = [](const char *name, int control, const QString &typed, const QString &problemAt) {
+            QTest::newRow(name) << true << control << typed << problemAt;
+        };
+        main("default main page", 16, kAlarmText, "");
+        main("plus in Text1", 1, "+8613800138000", "Text1");
+        main("letter beyond F", 17, "12G", "Text17");
+        main("Chinese in a number", 23, "一二三", "Text23");
+        main("17 digits after cleaning", 28, "1234-5678-9012-3456-7", "Text28");
+        main("16 digits after cleaning", 6, "1234 5678 9012 3456", "");
+        main("full-width number", 2, "（０１０）１２３４－５６７８", "");
+        main("phrase of 11", 7, QString(11, u'字'), "");
+        main("Text8 of 12", 8, QString(12, u'字'), "Text8");
+        main("Text14 of 12 Latin", 14, "abcdefghijkl", "Text14");
+        main("alarm text of 60", 16, QString(60, u'振'), "");
+        main("alarm text of 61", 16, QString(61, u'振'), "Text16");
+        main("password of 3", 15, "秋水长", "Text15");
+        main("password of 5", 15, "秋水长天地", "Text15");
+        main("password Latin", 15, "abcd", "Text15");
+        main("password mixed", 15, "秋水ab", "Text15");
+        main("password empty", 15, "", "Text15");
+        main("password outside the BMP", 15, "\U00020000\U00020001", "Text15");
+        sensor("sensor text of 20", 19, QString(20, u'门'), "");
+        sensor("sensor text of 21", 1, QString(21, u'门'), "Text1");
+        sensor("sensor number plus", 2, "+86138", "Text2");
+        sensor("sensor number of 17", 20, "12345678901234567", "Text20");
+        sensor("sensor number cleaned", 12, "138 0013 8000", "");
+    }
+
+    void validation()
+    {
+        QFETCH(bool, sensorPage);
+        QFETCH(int, control);
+        QFETCH(QString, typed);
+        QFETCH(QString, problemAt);
+        QList<ValidationProblem> problems;
+        if (sensorPage) {
+            SensorPageValues page;
+            page.text[control] = typed;
+            problems = ValidateSensorPage(page);
+        } else {
+            MainPageValues page = DefaultMainPage();
+            page.text[control] = typed;
+            problems = ValidateMainPage(page);
+        }
+        if (problemAt.isEmpty()) {
+            QVERIFY2(problems.isEmpty(), qPrintable(DescribeProblems(problems)));
+            return;
+        }
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems[0].control, problemAt);
+        QVERIFY(!problems[0].what.isEmpty());
+        QVERIFY2(problems[0].message.contains(QRegularExpression("\\p{Han}")), qPrintable(problems[0].message));
+    }
+
+    // Every problem of a page, in the order of its fields, in one message.
+    void validationListsEveryProblem()
+    {
+        MainPageValues page = DefaultMainPage();
+        page.text[1] = QStringLiteral("+86");
+        page.text[15] = QStringLiteral("abc");
+        page.text[28] = QString(20, u'1');
+        const QList<ValidationProblem> problems = ValidateMainPage(page);
+        QStringList controls;
+        for (const ValidationProblem &problem : problems)
+            controls << problem.control;
+        QCOMPARE(controls, (QStringList{"Text1", "Text15", "Text28"}));
+        const QString described = DescribeProblems(problems);
+        for (const ValidationProblem &problem : problems)
+            QVERIFY(described.contains(problem.message));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestBlocks)
+#include "test_blocks.moc"
