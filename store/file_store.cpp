@@ -45,7 +45,11 @@ QString FileStore::filePath(const QString &key) const
 
 void FileStore::ensureDirectory()
 {
-    if (QFileInfo::exists(m_directory))
+    const QFileInfo entry(m_directory);
+    if (entry.exists() && !entry.isDir())
+        addError(QStringLiteral("设置目录 %1 被一个同名文件占用")
+                     .arg(QDir::toNativeSeparators(m_directory)));
+    if (entry.exists())
         return;
     if (!QDir().mkpath(m_directory))
         addError(QStringLiteral("无法创建设置目录 %1").arg(QDir::toNativeSeparators(m_directory)));
