@@ -1,0 +1,50 @@
+#include "gui.h"
+
+#include "file_store.h"
+#include "form1.h"
+#include "message_box_sink.h"
+#include "page_style.h"
+#include "serial_link.h"
+#include "simulated_units.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace {
+
+// alarmcfg-unit lies next to the program once installed; in the build tree
+// it lies where the build put it.
+QString SimulatedUnitProgram()
+{
+    const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1String("/alarmcfg-unit");
+#ifdef ALARMCFG_UNIT_BUILD_PATH
+    if (!QFileInfo::exists(besideProgram))
+        return QStringLiteral(ALARMCFG_UNIT_BUILD_PATH);
+#endif
+    return besideProgram;
+}
+
+}  // namespace
+
+int RunGui(QApplication &app, const CommandLine &options)
+{
+    // The program ends through the main page: its exit buttons or its frame.
+    app.setQuitOnLastWindowClosed(false);
+    app.setFont(PageFont());
+    MessageBoxSink messages;
+    ComPortMap map = PortMapFor(options);
+    SimulatedUnits units;
+    if (options.simulate) {
+        const QString failure = units.start(SimulatedUnitProgram(), map);
+        if (!failure.isEmpty()) {
+            messages.showError(QStringLiteral("模拟报警器"), failure);
+            return 1;
+        }
+    }
+    SerialLink link(map);
+    FileStore store(FileStore::defaultDirectory());
+    Form1 mainPage(link, store, messages, options.simulate);
+    QObject::connect(&mainPage, &Form1::quitRequested, &app, [] { QCoreApplication::exit(0); });
+    mainPage.show();
+    return app.exec();
+}

@@ -1,0 +1,222 @@
+#include "form1.h"
+
+#include "form2.h"
+#include "message_sink.h"
+#include "multi_line_box.h"
+#include "option_group.h"
+#include "page_settings.h"
+#include "page_style.h"
+#include "sensor_picture.h"
+#include "serial_link.h"
+#include "store_errors.h"
+#include "twips.h"
+#include "write_sequences.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int kFirstAlarmModeOption = 5;  // Option5 is AlarmMode::SmsOnly
+
+int AlarmModeOption(AlarmMode mode)
+{
+    return mode == AlarmMode::None ? 0 : kFirstAlarmModeOption + int(mode) - int(AlarmMode::SmsOnly);
+}
+
+AlarmMode AlarmModeOf(int option)
+{
+    return option == 0 ? AlarmMode::None
+                       : AlarmMode(int(AlarmMode::SmsOnly) + option - kFirstAlarmModeOption);
+}
+
+// Check1 as the store and the blocks number it: 0 clear, 1 ticked, 2 grayed.
+int CheckNumber(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        break;
+    }
+    return 2;
+}
+
+Qt::CheckState CheckState(int number)
+{
+    const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    return states[number];
+}
+
+QString PortFailureTitle()
+{
+    return QStringLiteral("串口设置");
+}
+
+}  // namespace
+
+Form1::Form1(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit)
+    : m_link(link),
+      m_store(store),
+      m_messages(messages),
+      m_simulatedUnit(simulatedUnit),
+      m_widgets(BuildMainPage(*this)),
+      m_writeView(*this, m_waitWindow, *m_widgets.command1)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("  GSM车载防盗报警器设置软件 V1.0"));
+    setWindowIcon(SensorPicture(32));
+    setFont(PageFont());
+    setFixedSize(TwipsSize(*this, 9030, 7650));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().topLeft());
+
+    connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
+            [this] { reportPortFailure(selectPort()); });
+    connect(m_widgets.command1, &QPushButton::clicked, this, &Form1::write);
+    connect(m_widgets.command2, &QPushButton::clicked, this, &Form1::exitProgram);
+    connect(m_widgets.command3, &QPushButton::clicked, this, &Form1::openSensorPage);
+    load();
+}
+
+Form1::~Form1()
+{
+    delete m_sensorPage;
+}
+
+void Form1::load()
+{
+    // COM1 is the option selected in the page's design.
+    SelectOnly(*m_widgets.comOptions, 1);
+    QString portFailure = selectPort();
+    m_store.ensureDirectory();
+    const MainPageSettings settings = RestoreMainPage(m_store);
+    showValues(settings.values);
+    const QString restoreFailure = restoreComOptions(settings.comOptions);
+    if (m_link.commPort() != 1)
+        portFailure = restoreFailure;  // COM1's failure no longer matters
+    ReportStoreErrors(m_store, m_messages,
+                      QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
+    reportPortFailure(portFailure);
+}
+
+QString Form1::restoreComOptions(const std::array<bool, 4> &stored)
+{
+    QString failure;
+    for (int k = 1; k <= 4; ++k) {
+        const int before = SelectedId(*m_widgets.comOptions);
+        const int after = RestoreOption(before, k, stored[k - 1]);
+        if (after == before)
+            continue;
+        SelectOnly(*m_widgets.comOptions, after);
+        if (after == k)
+            failure = selectPort();
+    }
+    return failure;
+}
+
+QString Form1::selectPort()
+{
+    const QString failure = m_link.select(selectedCom());
+    showPortStatus();
+    return failure;
+}
+
+void Form1::showPortStatus()
+{
+    const int com = m_link.commPort();
+    QString text = m_link.map().describe(com);
+    if (m_simulatedUnit)
+        text += QStringLiteral("（模拟报警器）");
+    const bool open = m_link.port().isOpen();
+    text += open ? QStringLiteral("，已打开") : QStringLiteral("，未打开");
+    m_widgets.portStatus->setText(text);
+    QPalette colours = m_widgets.portStatus->palette();
+    colours.setColor(QPalette::WindowText, open ? PageColors::kGreen : PageColors::kDarkRed);
+    m_widgets.portStatus->setPalette(colours);
+}
+
+void Form1::reportPortFailure(const QString &failure)
+{
+    if (!failure.isEmpty())
+        m_messages.showError(PortFailureTitle(), failure);
+}
+
+MainPageValues Form1::values() const
+{
+    MainPageValues values;
+    for (int n = 1; n < int(values.text.size()); ++n)
+        if (const QLineEdit *box = m_widgets.textBoxes[n])
+            values.text[n] = box->text();
+    values.text[MainPageControls::kVibrationAlarmText] = m_widgets.text16->value();
+    values.alarmMode = AlarmModeOf(SelectedId(*m_widgets.alarmModes));
+    values.check1 = CheckNumber(m_widgets.check1->checkState());
+    return values;
+}
+
+void Form1::showValues(const MainPageValues &values)
+{
+    for (int n = 1; n < int(values.text.size()); ++n)
+        if (QLineEdit *box = m_widgets.textBoxes[n])
+            box->setText(values.text[n]);
+    m_widgets.text16->setValue(values.text[MainPageControls::kVibrationAlarmText]);
+    SelectOnly(*m_widgets.alarmModes, AlarmModeOption(values.alarmMode));
+    m_widgets.check1->setCheckState(CheckState(values.check1));
+}
+
+int Form1::selectedCom() const
+{
+    return SelectedId(*m_widgets.comOptions);
+}
+
+Form2 *Form1::sensorPage() const
+{
+    return m_sensorPage;
+}
+
+void Form1::write()
+{
+    WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
+    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+}
+
+void Form1::openSensorPage()
+{
+    if (!m_sensorPage) {
+        m_sensorPage = new Form2(m_store, m_messages, m_link.port(), m_waitWindow, *this);
+        connect(m_sensorPage, &Form2::returnRequested, this, &Form1::returnFromSensorPage);
+        connect(m_sensorPage, &Form2::exitRequested, this, &Form1::exitProgram);
+    }
+    m_sensorPage->show();
+    m_sensorPage->move(pos() + TwipsOffset(*this, 100, 100));
+    hide();
+}
+
+void Form1::returnFromSensorPage()
+{
+    m_sensorPage.clear();  // it destroys itself once back in the event loop
+    show();
+}
+
+void Form1::exitProgram()
+{
+    m_link.close();
+    StoreComOptions(m_store, selectedCom());
+    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存串口设置时出现以下问题："));
+    Q_EMIT quitRequested();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    m_link.close();
+    event->accept();
+    Q_EMIT quitRequested();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "main_page_layout.h"
+#include "page_values.h"
+#include "page_write_view.h"
+#include "wait_window_slot.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class Form2;
+class MessageSink;
+class SerialLink;
+class Store;
+
+// The main page "  GSM车载防盗报警器设置软件 V1.0": the start-up window. It
+// owns the serial connection for the whole run, loads its fields from the
+// store, writes them to the unit, opens the sensor page and ends the program.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Loads the page: opens COM1, makes the settings directory exist and
+    // restores every field, the stored COM choice included.
+    // `simulatedUnit` says that a simulated unit stands behind the COM options.
+    Form1(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit = false);
+    ~Form1() override;
+
+    // The fields a write sends, as the page shows them now.
+    MainPageValues values() const;
+    // The selected COM option, 0 when none is.
+    int selectedCom() const;
+    // The sensor page while it is loaded, otherwise null.
+    Form2 *sensorPage() const;
+    WaitWindowSlot &waitWindow() { return m_waitWindow; }
+
+Q_SIGNALS:
+    // The program is to end now.
+    void quitRequested();
+
+protected:
+    // Closing the main page with the window frame ends the program without
+    // storing the COM choice.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void load();
+    void showValues(const MainPageValues &values);
+    // Applies the stored COM choice option by option as the restore does.
+    // Returns the failure of the last port opening, empty when it is open.
+    QString restoreComOptions(const std::array<bool, 4> &stored);
+    // The select-port action: close, then open the selected option's port.
+    // Returns the user message when the port could not be opened.
+    QString selectPort();
+    void showPortStatus();
+    void reportPortFailure(const QString &failure);
+
+    void write();
+    void openSensorPage();
+    void returnFromSensorPage();
+    void exitProgram();
+
+    SerialLink &m_link;
+    Store &m_store;
+    MessageSink &m_messages;
+    bool m_simulatedUnit;
+    MainPageWidgets m_widgets;
+    WaitWindowSlot m_waitWindow;
+    PageWriteView m_writeView;
+    QPointer<Form2> m_sensorPage;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "page_values.h"
+#include "page_write_view.h"
+#include "sensor_page_layout.h"
+
+#include <QWidget>
+
+class MessageSink;
+class Port;
+class Store;
+class WaitWindowSlot;
+
+// The sensor page "  无线报警传感器内容设置": the alarm text and number of each
+// of the ten wireless sensors. It exists only while it is shown: it loads
+// its boxes from the store when created, and closing it (返回主页 or the
+// window frame) brings the main page back and destroys it, so edits that
+// were not written are gone.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `mainPage` places the wait window; `port` is the main page's open port.
+    Form2(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
+          const QWidget &mainPage);
+
+    SensorPageValues values() const;
+
+Q_SIGNALS:
+    // The main page is to be shown again; this page is about to be destroyed.
+    void returnRequested();
+    // 退   出: the main page ends the program.
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showValues(const SensorPageValues &values);
+    void write();
+
+    Store &m_store;
+    MessageSink &m_messages;
+    Port &m_port;
+    SensorPageWidgets m_widgets;
+    PageWriteView m_writeView;
+};

@@ -1,0 +1,36 @@
+#include "page_style.h"
+
+#include <QFrame>
+#include <QLabel>
+
+QFont PageFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
+                      QStringLiteral("SimSun")});
+    font.setPointSize(9);
+    return font;
+}
+
+QLabel *WarningLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, PageColors::kDarkRed);
+    label->setPalette(palette);
+    return label;
+}
+
+QFrame *Divider(const QColor &colour, QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFixedHeight(2);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    return line;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+// The colours the pages name.
+namespace PageColors {
+inline const QColor kDarkRed{0x80, 0x00, 0x00};  // warnings
+inline const QColor kGreen{0x00, 0x80, 0x00};    // dividers of the alarm frame
+inline const QColor kYellow{0xFF, 0xFF, 0x00};   // the frame around the ring-tone switch
+inline const QColor kBlue{0x00, 0x00, 0xFF};     // the sensor page's grid
+inline const QColor kSilver{0xC0, 0xC0, 0xC0};   // background of the sensor-page hint
+}  // namespace PageColors
+
+// 9 points, a Simplified Chinese face where one is installed.
+QFont PageFont();
+
+// A wrapped label in dark red, named `name`.
+QLabel *WarningLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
+
+// A horizontal line two pixels high in `colour`.
+QFrame *Divider(const QColor &colour, QWidget *parent = nullptr);

@@ -1,0 +1,11 @@
+#include "store_errors.h"
+
+#include "message_sink.h"
+#include "store.h"
+
+void ReportStoreErrors(Store &store, MessageSink &messages, const QString &context)
+{
+    const QStringList errors = store.takeErrors();
+    if (!errors.isEmpty())
+        messages.showError(QStringLiteral("设置文件出错"), context + u'\n' + errors.join(u'\n'));
+}
