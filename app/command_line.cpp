@@ -10,7 +10,7 @@
 bool WantsNoWindow(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"--write", "--help", "-h", "--help-all", "--version", "-v"})
+        for (const char *option : {"--write", "--export", "--import", "--help", "-h", "--version", "-v"})
             if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
                 return true;
     }
@@ -27,7 +27,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     parser.addVersionOption();
     const QCommandLineOption write(
         QStringLiteral("write"),
-        QStringLiteral("Write a page from the stored settings, without a window: main or sensor."),
+        QStringLiteral("Write a page from the stored settings, without a window: main, sensor or all."),
         QStringLiteral("page"));
     const QCommandLineOption dryRun(
         QStringLiteral("dry-run"),
@@ -36,6 +36,20 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         QStringLiteral("password"),
         QStringLiteral("With --write main: the SMS-rewrite password (four Chinese characters)."),
         QStringLiteral("text"), QString::fromUtf8(kDefaultRewritePassword));
+    const QCommandLineOption profile(
+        QStringLiteral("profile"),
+        QStringLiteral("With --write: write from this profile; the stored settings stay untouched."),
+        QStringLiteral("file"));
+    const QCommandLineOption exportFile(
+        QStringLiteral("export"), QStringLiteral("Save the stored settings as a profile."),
+        QStringLiteral("file"));
+    const QCommandLineOption importFile(
+        QStringLiteral("import"),
+        QStringLiteral("Store a profile's settings, as if typed and written (nothing is sent)."),
+        QStringLiteral("file"));
+    const QCommandLineOption includePassword(
+        QStringLiteral("include-password"),
+        QStringLiteral("With --export: put the SMS-rewrite password (--password) into the profile."));
     const QCommandLineOption port(
         QStringLiteral("port"),
         QStringLiteral("Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
@@ -43,12 +57,17 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
         QStringLiteral("Open the pages with a simulated alarm unit behind every COM option."));
-    parser.addOptions({write, dryRun, password, port, simulate});
+    parser.addOptions({write, dryRun, profile, exportFile, importFile, includePassword, password,
+                       port, simulate});
     parser.process(arguments);
 
     CommandLine options;
     options.writePage = parser.value(write);
     options.dryRun = parser.isSet(dryRun);
+    options.profile = parser.value(profile);
+    options.exportFile = parser.value(exportFile);
+    options.importFile = parser.value(importFile);
+    options.includePassword = parser.isSet(includePassword);
     options.password = parser.value(password);
     options.portOverrides = parser.values(port);
     options.simulate = parser.isSet(simulate);
@@ -57,11 +76,15 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         std::fprintf(stderr, "%s\n", qPrintable(message));
         std::exit(2);
     };
-    if (parser.isSet(write) && options.writePage != QLatin1String("main")
-        && options.writePage != QLatin1String("sensor"))
-        fail(QStringLiteral("--write takes main or sensor, not \"%1\".").arg(options.writePage));
-    if (options.dryRun && !parser.isSet(write))
-        fail(QStringLiteral("--dry-run goes with --write."));
+    const QStringList pages{QStringLiteral("main"), QStringLiteral("sensor"), QStringLiteral("all")};
+    if (parser.isSet(write) && !pages.contains(options.writePage))
+        fail(QStringLiteral("--write takes main, sensor or all, not \"%1\".").arg(options.writePage));
+    if (int(parser.isSet(write)) + int(parser.isSet(exportFile)) + int(parser.isSet(importFile)) > 1)
+        fail(QStringLiteral("--write, --export and --import go one at a time."));
+    if ((options.dryRun || parser.isSet(profile)) && !parser.isSet(write))
+        fail(QStringLiteral("--dry-run and --profile go with --write."));
+    if (options.includePassword && !parser.isSet(exportFile))
+        fail(QStringLiteral("--include-password goes with --export."));
     for (const QString &assignment : options.portOverrides)
         if (!ComPortMap().setOverride(assignment))
             fail(QStringLiteral("--port takes COMk=DEVICE with k from 1 to 4, not \"%1\".").arg(assignment));

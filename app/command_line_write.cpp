@@ -1,36 +1,16 @@
 #include "command_line_write.h"
 
 #include "block_layouts.h"
+#include "console.h"
 #include "file_store.h"
+#include "memory_store.h"
 #include "page_settings.h"
+#include "profile.h"
 #include "serial_link.h"
 #include "validation.h"
 #include "write_sequences.h"
 
-#include <QTextStream>
-
 namespace {
-
-QTextStream &Out()
-{
-    static QTextStream out(stdout);
-    return out;
-}
-
-QTextStream &Err()
-{
-    static QTextStream err(stderr);
-    return err;
-}
-
-class StderrMessages : public MessageSink
-{
-public:
-    void showError(const QString &title, const QString &text) override
-    {
-        Err() << title << '\n' << text << Qt::endl;
-    }
-};
 
 // No window to show: one line per block on stdout.
 class BlockLineView : public WriteView
@@ -47,70 +27,102 @@ public:
     }
 };
 
-struct RestoredPages
+struct Pages
 {
-    MainPageSettings main;
+    MainPageValues main;
     SensorPageValues sensor;
+    int com = 1;  // the stored COM choice; none selected keeps COM1
+    bool writeMain = false;
+    bool writeSensor = false;
 };
 
-// The page's fields as its load restores them; the main page is restored for
-// the sensor write too, since its COM choice picks the port.
-RestoredPages Restore(FileStore &store, const CommandLine &options)
+// The pages from the store, as the pages' loads restore them (creating missing
+// files); the main page is restored for a sensor write too, for its COM choice.
+// The password Text15 is never stored: it comes from --password.
+std::optional<Pages> FromStore(Store &store, const QString &password, bool withSensorPage)
 {
     store.ensureDirectory();
-    RestoredPages pages{RestoreMainPage(store), {}};
-    pages.main.values.text[MainPageControls::kRewritePassword] = options.password;
-    if (options.writePage == QLatin1String("sensor"))
+    const MainPageSettings main = RestoreMainPage(store);
+    Pages pages{main.values, {}, ComOptionAfterRestore(main.comOptions)};
+    if (withSensorPage)
         pages.sensor = RestoreSensorPage(store);
+    pages.main.text[MainPageControls::kRewritePassword] = password;
     return pages;
 }
 
-int PrintDryRun(const RestoredPages &pages, bool mainPage)
+// A profile may hold the password; otherwise it comes from --password.
+std::optional<Pages> FromProfile(const QString &path, Store &store, const QString &password)
 {
-    const QList<ValidationProblem> problems =
-        mainPage ? ValidateMainPage(pages.main.values) : ValidateSensorPage(pages.sensor);
+    const ProfileParse parse = ReadProfileFile(path);
+    for (const QString &problem : parse.problems)
+        Err() << problem << Qt::endl;
+    if (!parse.profile)
+        return std::nullopt;
+    Pages pages{parse.profile->main, parse.profile->sensor, StoredComChoice(store)};
+    if (!parse.profile->hasPassword)
+        pages.main.text[MainPageControls::kRewritePassword] = password;
+    return pages;
+}
+
+int PrintDryRun(const Pages &pages)
+{
+    QList<ValidationProblem> problems;
+    QList<QByteArray> blocks;
+    if (pages.writeMain) {
+        problems += ValidateMainPage(pages.main);
+        blocks += MainPageBlocks(pages.main);
+    }
+    if (pages.writeSensor) {
+        problems += ValidateSensorPage(pages.sensor);
+        blocks += SensorPageBlocks(pages.sensor);
+    }
     if (!problems.isEmpty()) {
         Err() << DescribeProblems(problems) << Qt::endl;
         return 1;
     }
-    const QList<QByteArray> blocks =
-        mainPage ? MainPageBlocks(pages.main.values) : SensorPageBlocks(pages.sensor);
     for (const QByteArray &block : blocks)
         Out() << block.left(kTagSize) << ' ' << block.toHex().toUpper() << Qt::endl;
     return 0;
 }
 
-bool ReportStoreErrors(Store &store)
+bool Write(const Pages &pages, const CommandLine &options, Store &store)
 {
-    const QStringList errors = store.takeErrors();
-    for (const QString &error : errors)
-        Err() << error << Qt::endl;
-    return errors.isEmpty();
+    SerialLink link(PortMapFor(options));
+    if (const QString openError = link.select(pages.com == 0 ? 1 : pages.com); !openError.isEmpty())
+        Err() << openError << Qt::endl;  // the write then refuses the closed port
+
+    StderrMessages messages;
+    BlockLineView view;
+    bool succeeded = true;
+    if (pages.writeMain)
+        succeeded &= WriteMainPage(pages.main, link.port(), store, messages, view).succeeded();
+    if (pages.writeSensor)
+        succeeded &= WriteSensorPage(pages.sensor, link.port(), store, messages, view).succeeded();
+    link.close();
+    return succeeded;
 }
 
 }  // namespace
 
 int RunCommandLineWrite(const CommandLine &options)
 {
-    FileStore store(FileStore::defaultDirectory());
-    const RestoredPages pages = Restore(store, options);
-    const bool mainPage = options.writePage == QLatin1String("main");
-    const bool restoredCleanly = ReportStoreErrors(store);
+    FileStore fileStore(FileStore::defaultDirectory());
+    MemoryStore discarded;  // a write from a profile stores nowhere
+    const bool fromProfile = !options.profile.isEmpty();
+    Store &store = fromProfile ? static_cast<Store &>(discarded) : fileStore;
+
+    const bool writeSensor = options.writePage != QLatin1String("main");
+    std::optional<Pages> pages = fromProfile ? FromProfile(options.profile, fileStore, options.password)
+                                             : FromStore(fileStore, options.password, writeSensor);
+    bool storeClean = PrintStoreErrors(fileStore);
+    if (!pages)
+        return 1;
+    pages->writeMain = options.writePage != QLatin1String("sensor");
+    pages->writeSensor = writeSensor;
+
     if (options.dryRun)
-        return PrintDryRun(pages, mainPage);
-
-    SerialLink link(PortMapFor(options));
-    const int com = ComOptionAfterRestore(pages.main.comOptions);
-    const QString openError = link.select(com == 0 ? 1 : com);
-    if (!openError.isEmpty())
-        Err() << openError << Qt::endl;
-
-    StderrMessages messages;
-    BlockLineView view;
-    const WriteResult result =
-        mainPage ? WriteMainPage(pages.main.values, link.port(), store, messages, view)
-                 : WriteSensorPage(pages.sensor, link.port(), store, messages, view);
-    link.close();
-    const bool storedCleanly = ReportStoreErrors(store);
-    return result.succeeded() && restoredCleanly && storedCleanly ? 0 : 1;
+        return PrintDryRun(*pages);
+    const bool written = Write(*pages, options, store);
+    storeClean &= PrintStoreErrors(fileStore);
+    return written && storeClean ? 0 : 1;
 }

@@ -2,9 +2,10 @@
 
 #include "command_line.h"
 
-// `alarmcfg --write main|sensor`: restores the page from the settings store as
-// the page's load would, validates it and writes it to the port of the stored
-// COM choice, one line per block on stdout, failure messages on stderr.
-// Returns the process exit code: 0 only when the write was not refused and
-// every block sent was answered.
+// `alarmcfg --write main|sensor|all`: takes the pages from the settings store
+// (restored as the pages' loads would) or from --profile (the store is left
+// untouched), validates them and writes them to the port of the stored COM
+// choice, one line per block on stdout, failure messages on stderr.
+// Returns the process exit code: 0 only when no write was refused, every
+// block sent was answered and the store took every value.
 int RunCommandLineWrite(const CommandLine &options);

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "command_line_profile.h"
 #include "command_line_write.h"
 #include "gui.h"
 
@@ -19,7 +20,12 @@ int main(int argc, char **argv)
     if (WantsNoWindow(argc, argv)) {
         QCoreApplication app(argc, argv);
         SetIdentity();
-        return RunCommandLineWrite(ParseCommandLine(app.arguments()));
+        const CommandLine options = ParseCommandLine(app.arguments());
+        if (!options.exportFile.isEmpty())
+            return RunExport(options);
+        if (!options.importFile.isEmpty())
+            return RunImport(options);
+        return RunCommandLineWrite(options);
     }
     QApplication app(argc, argv);
     SetIdentity();

@@ -112,6 +112,18 @@ int ComOptionAfterRestore(const std::array<bool, 4> &comOptions)
     return selected;
 }
 
+int StoredComChoice(Store &store)
+{
+    std::array<bool, 4> comOptions{};
+    for (int k = 0; k < 4; ++k) {
+        const SettingsKey &field = kMainPageKeys[k];
+        const QString key = QString::fromLatin1(field.key);
+        const QString raw = store.contains(key) ? store.read(key).value_or(QString()) : QString();
+        comOptions[k] = ToBool(raw).value_or(*ToBool(QString::fromUtf8(field.defaultValue)));
+    }
+    return ComOptionAfterRestore(comOptions);
+}
+
 MainPageSettings RestoreMainPage(Store &store)
 {
     MainPageSettings page;

@@ -27,6 +27,10 @@ int RestoreOption(int selected, int option, bool value);
 // every start selects COM1 first.
 int ComOptionAfterRestore(const std::array<bool, 4> &comOptions);
 
+// The COM option (1..4, 0 for none) the stored Option1..Option4 select,
+// read without creating any file: a missing file counts as its default.
+int StoredComChoice(Store &store);
+
 // The three groups the main-page write stores at its fixed points.
 void StorePassPhrasesAndNumbers(Store &store, const MainPageValues &values);  // k1 .. tel6
 void StoreAlarmSettings(Store &store, const MainPageValues &values);  // Text16 .. Option7

@@ -2,7 +2,7 @@
 
 #include "message_sink.h"
 #include "port.h"
-#include "store.h"
+#include "memory_store.h"
 #include "write_view.h"
 
 #include <QMap>
@@ -115,20 +115,14 @@ private:
 };
 
 // Values kept in memory; every write is logged.
-class MemoryStore : public Store
+class LoggingStore : public MemoryStore
 {
 public:
-    explicit MemoryStore(EventLog *log = nullptr) : m_log(log) {}
-    QMap<QString, QString> values;
-    void ensureDirectory() override {}
-    bool contains(const QString &key) override { return values.contains(key); }
-    std::optional<QString> read(const QString &key) override { return values.value(key); }
+    explicit LoggingStore(EventLog *log) : m_log(log) {}
     bool write(const QString &key, const QString &value) override
     {
-        values[key] = value;
-        if (m_log)
-            m_log->append(QStringLiteral("store ") + key);
-        return true;
+        m_log->append(QStringLiteral("store ") + key);
+        return MemoryStore::write(key, value);
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "file_store.h"
+#include "memory_store.h"
 #include "page_settings.h"
+#include "profile.h"
 #include "unit_process.h"
 #include "write_sequences.h"
 
@@ -31,10 +33,14 @@ private Q_SLOTS:
     void unitUnpluggedInTheMiddle();
     void refusedWriteSendsNothing();
     void dryRunOpensNoPort();
+    void exportThenImportRestoresEveryField();
+    void badProfileImportsNothing();
+    void writeAllFromProfileLeavesStoreUntouched();
 
 private:
     Run alarmcfg(const QStringList &arguments);
     MainPageValues storedMainPage();
+    QMap<QString, QByteArray> storedFiles();
 
     std::unique_ptr<QTemporaryDir> m_config;
 };
@@ -145,6 +151,71 @@ void TestCliWrite::dryRunOpensNoPort()
         expected << QString::fromLatin1(block.left(8) + ' ' + block.toHex().toUpper());
     QCOMPARE(run.out, expected);
     QVERIFY(run.err.isEmpty());
+}
+
+QMap<QString, QByteArray> TestCliWrite::storedFiles()
+{
+    QMap<QString, QByteArray> files;
+    QDir dir(m_config->filePath(QStringLiteral("woclc1k")));
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files[name] = file.readAll();
+    }
+    return files;
+}
+
+void TestCliWrite::exportThenImportRestoresEveryField()
+{
+    FileStore store(m_config->filePath(QStringLiteral("woclc1k")));
+    store.ensureDirectory();
+    store.write(QStringLiteral("Text16"), QStringLiteral("车被碰了\r\nSecond line"));
+    store.write(QStringLiteral("Ttt7"), QStringLiteral("0755-1234 5678"));
+    store.write(QStringLiteral("Option6"), QStringLiteral("True"));
+    store.write(QStringLiteral("Option7"), QStringLiteral("False"));
+    store.write(QStringLiteral("Check1"), QStringLiteral(" 1 "));
+    const QString profile = m_config->filePath(QStringLiteral("car.json"));
+    QCOMPARE(alarmcfg({"--export", profile}).exitCode, 0);
+    QMap<QString, QByteArray> before = storedFiles();
+
+    QVERIFY(QDir(m_config->filePath(QStringLiteral("woclc1k"))).removeRecursively());
+    const Run run = alarmcfg({"--import", profile});
+    QCOMPARE(run.exitCode, 0);
+    for (int k = 1; k <= 4; ++k)  // the COM choice is not part of a profile
+        before.remove(QStringLiteral("Option%1.cck").arg(k));
+    QCOMPARE(storedFiles(), before);
+}
+
+void TestCliWrite::badProfileImportsNothing()
+{
+    const QString profile = m_config->filePath(QStringLiteral("bad.json"));
+    QFile file(profile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    Profile good;
+    QByteArray json = ProfileToJson(good, false);
+    file.write(json.replace("\"version\": 1", "\"version\": 7"));
+    file.close();
+    const Run run = alarmcfg({"--import", profile});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(profile) && run.err.contains(QStringLiteral("version")), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(m_config->filePath(QStringLiteral("woclc1k"))));
+}
+
+void TestCliWrite::writeAllFromProfileLeavesStoreUntouched()
+{
+    MemoryStore defaults;
+    Profile profile = ProfileFromStore(defaults);
+    profile.main.text[3] = QStringLiteral("13900139000");
+    profile.main.text[15] = QStringLiteral("天下太平");
+    profile.sensor.text[2] = QStringLiteral("13800138000");
+    const QString path = m_config->filePath(QStringLiteral("car.json"));
+    QVERIFY(WriteProfileFile(path, ProfileToJson(profile, true)).isEmpty());
+
+    UnitProcess unit;
+    const Run run = alarmcfg({"--write", "all", "--profile", path, "--port", "COM1=" + unit.device()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(unit.bytes(), MainPageBlocks(profile.main) + SensorPageBlocks(profile.sensor));
+    QVERIFY(!QFileInfo::exists(m_config->filePath(QStringLiteral("woclc1k"))));
 }
 
 QTEST_GUILESS_MAIN(TestCliWrite)

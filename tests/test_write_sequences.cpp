@@ -109,7 +109,7 @@ void TestWriteSequences::mainPageEvents()
     EventLog log;
     FakePort port(&log);
     port.replies = replies;
-    MemoryStore store(&log);
+    LoggingStore store(&log);
     RecordingMessages messages(&log);
     RecordingView view(&log);
 
@@ -177,7 +177,7 @@ void TestWriteSequences::sensorPageEvents()
     EventLog log;
     FakePort port(&log);
     port.replies = replies;
-    MemoryStore store(&log);
+    LoggingStore store(&log);
     RecordingMessages messages(&log);
     RecordingView view(&log);
 
@@ -219,7 +219,7 @@ void TestWriteSequences::refusedWritesSendAndStoreNothing()
     FakePort port(&log);
     port.open = portOpen;
     port.answerAll(6);
-    MemoryStore store(&log);
+    LoggingStore store(&log);
     RecordingMessages messages(&log);
     RecordingView view(&log);
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "page_values.h"
+#include "store.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Every setting of both pages in one file people can read and pass around:
+// UTF-8 JSON with a format version. The COM choice is left out, and the
+// SMS-rewrite password unless asked for.
+struct Profile
+{
+    MainPageValues main;
+    SensorPageValues sensor;
+    bool hasPassword = false;  // main.text[15] came from the profile
+};
+
+constexpr int kProfileVersion = 1;
+
+QByteArray ProfileToJson(const Profile &profile, bool includePassword);
+
+// A profile, or every problem found: invalid JSON, an unknown version,
+// missing fields, fields of the wrong type, values the unit cannot hold.
+// Each problem names the field ("main.passPhrases.arm") and what is wrong.
+struct ProfileParse
+{
+    std::optional<Profile> profile;
+    QStringList problems;
+};
+ProfileParse ParseProfile(const QByteArray &json);
+
+// The same for a file; each problem also names the file.
+ProfileParse ReadProfileFile(const QString &path);
+// Written atomically; returns the reason on failure, empty on success.
+QString WriteProfileFile(const QString &path, const QByteArray &json);
+
+// The stored settings as a profile (missing files are created with their
+// defaults, as at any load), and a profile's settings put into the store as a
+// write of both pages would store them.
+Profile ProfileFromStore(Store &store);
+void StoreProfile(Store &store, const Profile &profile);
