@@ -5,6 +5,10 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <cstdio>
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
 
 namespace {
 
@@ -50,6 +54,10 @@ QString SimulatedUnits::start(const QString &program, ComPortMap &map)
     for (int com = 1; com <= 4; ++com) {
         auto unit = std::make_unique<QProcess>();
         unit->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+#ifdef Q_OS_LINUX
+        // A program killed before it could stop its units takes them along.
+        unit->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
         unit->start(program, {});
         if (!unit->waitForStarted(kStartMs))
             return QStringLiteral("无法启动模拟报警器 %1：%2").arg(program, unit->errorString());

@@ -137,7 +137,7 @@ void Form1::showPortStatus()
     if (m_simulatedUnit)
         text += QStringLiteral("（模拟报警器）");
     const bool open = m_link.port().isOpen();
-    text += open ? QStringLiteral("，已打开") : QStringLiteral("，未打开");
+    text += open ? QStringLiteral("\n已打开") : QStringLiteral("\n未打开");
     m_widgets.portStatus->setText(text);
     QPalette colours = m_widgets.portStatus->palette();
     colours.setColor(QPalette::WindowText, open ? PageColors::kGreen : PageColors::kDarkRed);
@@ -195,8 +195,8 @@ void Form1::openSensorPage()
         connect(m_sensorPage, &Form2::returnRequested, this, &Form1::returnFromSensorPage);
         connect(m_sensorPage, &Form2::exitRequested, this, &Form1::exitProgram);
     }
-    m_sensorPage->show();
     m_sensorPage->move(pos() + TwipsOffset(*this, 100, 100));
+    m_sensorPage->show();
     hide();
 }
 

@@ -1,51 +1,13 @@
 #include "page_test_support.h"
 
-#include <QTest>
+#include "settings_keys.h"
 #include "twips.h"
 
+#include <QDir>
+#include <QTest>
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
-
-QStringList CapturedMessages::titles() const
-{
-    QStringList titles;
-    for (const Message &message : all)
-        titles.append(message.title);
-    return titles;
-}
-
-void RecordingStore::ensureDirectory()
-{
-    m_files.ensureDirectory();
-    takeOverErrors();
-}
-
-bool RecordingStore::contains(const QString &key)
-{
-    return m_files.contains(key);
-}
-
-std::optional<QString> RecordingStore::read(const QString &key)
-{
-    const std::optional<QString> value = m_files.read(key);
-    takeOverErrors();
-    return value;
-}
-
-bool RecordingStore::write(const QString &key, const QString &value)
-{
-    written.append(key);
-    const bool stored = m_files.write(key, value);
-    takeOverErrors();
-    return stored;
-}
-
-void RecordingStore::takeOverErrors()
-{
-    for (const QString &error : m_files.takeErrors())
-        addError(error);
-}
 
 PseudoTerminals::PseudoTerminals(int count)
 {
@@ -54,7 +16,7 @@ PseudoTerminals::PseudoTerminals(int count)
         if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
             qFatal("cannot open a pseudo-terminal");
         m_masters.push_back(master);
-        m_devices.append(QString::fromLocal8Bit(ptsname(master)));
+        devices.append(QString::fromLocal8Bit(ptsname(master)));
     }
 }
 
@@ -74,6 +36,16 @@ ComPortMap MapOf(const QStringList &devices)
     return map;
 }
 
+template <typename Table>
+QStringList SortedKeys(const Table &table)
+{
+    QStringList keys;
+    for (const SettingsKey &field : table)
+        keys.append(QString::fromLatin1(field.key));
+    keys.sort();
+    return keys;
+}
+
 }  // namespace
 
 PageFixture::PageFixture(const QStringList &devices)
@@ -83,13 +55,28 @@ PageFixture::PageFixture(const QStringList &devices)
 
 void PageFixture::storeValue(const QString &key, const QString &value)
 {
-    store.files().ensureDirectory();
-    QVERIFY(store.files().write(key, value));
+    store.ensureDirectory();
+    QVERIFY(store.write(key, value));
 }
 
 QString PageFixture::storedValue(const QString &key)
 {
-    return store.files().read(key).value_or(QStringLiteral("<unreadable>"));
+    return store.read(key).value_or(QStringLiteral("<unreadable>"));
+}
+
+void PageFixture::removeFiles()
+{
+    for (const QString &file : QDir(directory).entryList({QStringLiteral("*.cck")}, QDir::Files))
+        QFile::remove(QDir(directory).filePath(file));
+}
+
+QStringList PageFixture::storedKeys() const
+{
+    QStringList keys = QDir(directory).entryList({QStringLiteral("*.cck")}, QDir::Files, QDir::Name);
+    for (QString &key : keys)
+        key.chop(4);
+    keys.sort();
+    return keys;
 }
 
 Form1 &PageFixture::start()
@@ -100,22 +87,15 @@ Form1 &PageFixture::start()
 
 QStringList MainPageWriteKeys()
 {
-    QStringList keys;
-    for (const char *key : {"k1", "g1", "k8", "g8", "tel1", "tel2", "tel3", "tel4", "tel5", "tel6"})
-        keys.append(QString::fromLatin1(key));
-    for (int n = 16; n <= 28; ++n)
-        keys.append(QStringLiteral("Text%1").arg(n));
-    keys << QStringLiteral("Option5") << QStringLiteral("Option6") << QStringLiteral("Option7")
-         << QStringLiteral("Check1");
+    QStringList keys = SortedKeys(kMainPageKeys);
+    for (const QString &option : ComOptionKeys())
+        keys.removeOne(option);
     return keys;
 }
 
 QStringList SensorPageKeys()
 {
-    QStringList keys;
-    for (int sensor = 1; sensor <= 10; ++sensor)
-        keys << QStringLiteral("SMS%1").arg(sensor) << QStringLiteral("Ttt%1").arg(sensor);
-    return keys;
+    return SortedKeys(kSensorPageKeys);
 }
 
 QStringList ComOptionKeys()

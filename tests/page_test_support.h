@@ -14,79 +14,59 @@
 class CapturedMessages : public MessageSink
 {
 public:
-    struct Message
+    void showError(const QString &title, const QString &text) override
     {
-        QString title;
-        QString text;
-    };
+        titles.append(title);
+        texts.append(text);
+    }
 
-    void showError(const QString &title, const QString &text) override { all.push_back({title, text}); }
-    QStringList titles() const;
-
-    std::vector<Message> all;
+    QStringList titles;
+    QStringList texts;
 };
 
-// The settings files of a temporary directory, with a record of every key
-// written, in order.
-class RecordingStore : public Store
-{
-public:
-    explicit RecordingStore(const QString &directory) : m_files(directory) {}
-
-    void ensureDirectory() override;
-    bool contains(const QString &key) override;
-    std::optional<QString> read(const QString &key) override;
-    bool write(const QString &key, const QString &value) override;
-
-    FileStore &files() { return m_files; }
-    QStringList written;
-
-private:
-    void takeOverErrors();
-
-    FileStore m_files;
-};
-
-// Pseudo-terminals standing in for serial devices that open (COM1..COM4).
+// Pseudo-terminals standing in for serial devices that open.
 class PseudoTerminals
 {
 public:
     explicit PseudoTerminals(int count);
     ~PseudoTerminals();
-    QString device(int index) const { return m_devices[index]; }
+    QStringList devices;
 
 private:
     std::vector<int> m_masters;
-    QStringList m_devices;
 };
 
-// The main page on a fresh settings directory (not created yet) with the
-// given devices behind COM1..COM4, loaded by start().
+// The main page on a settings directory not created yet, with `devices`
+// behind COM1, COM2, ...; loaded by start().
 class PageFixture
 {
 public:
     explicit PageFixture(const QStringList &devices);
 
-    // Writes one settings file as the store would (before start()).
+    // Writes one settings file as the store does.
     void storeValue(const QString &key, const QString &value);
     QString storedValue(const QString &key);
-    Form1 &start();
+    // Removes every settings file, so that storedKeys() then tells what was written.
+    void removeFiles();
+    QStringList storedKeys() const;  // sorted
 
-    template <typename Widget>
-    Widget *find(QWidget &root, const QString &name)
+    Form1 &start();
+    template <typename Widget = QWidget>
+    Widget *find(const QString &name, QWidget *root = nullptr)
     {
-        return root.findChild<Widget *>(name);
+        return (root ? root : page.get())->findChild<Widget *>(name);
     }
 
     QTemporaryDir parent;
     QString directory;
-    RecordingStore store;
+    FileStore store;
     CapturedMessages messages;
     SerialLink link;
     std::unique_ptr<Form1> page;
 };
 
-// The keys of the settings files that a write of the main page stores.
+// Sorted settings keys: those a main-page write stores, the sensor page's,
+// and the COM options the exits store.
 QStringList MainPageWriteKeys();
 QStringList SensorPageKeys();
 QStringList ComOptionKeys();

@@ -12,9 +12,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
-// The write buttons of both pages, clicked with the simulated unit behind
-// COM1 on a pseudo-terminal: what it received, what the user was told, and
-// what was stored.
+// The write buttons of both pages clicked with the simulated unit behind
+// COM1 on a pseudo-terminal: the blocks it received, the messages the user
+// saw and the settings files written.
 class TestGuiWrite : public QObject
 {
     Q_OBJECT
@@ -25,14 +25,15 @@ private Q_SLOTS:
     void sensorPageToAnsweringUnit();
     void sensorPageToSilentUnit();
     void mainPageToUnitSilentForTheLastBlock();
-    void storeFailureAtWriteIsReportedOnce();
+    void storeFailuresAtWriteAreReportedOnce();
 
 private:
-    // The main page with the unit behind COM1; the store's record starts empty.
-    Form1 &startWith(const QStringList &unitOptions);
-    QPushButton *button(QWidget &page, const char *name);
-    // Clicks the button, which returns once the whole write has run.
-    void clickAndWaitForTheUnit(QPushButton *button, int blocks);
+    // The main page with the unit behind COM1 and no settings file left.
+    PageFixture &startWith(const QStringList &unitOptions);
+    // The sensor page, opened from the main page, and no settings file left.
+    Form2 &openSensorPage();
+    // Clicks a write button, which returns once the whole write has run.
+    void clickWrite(const QString &button, QWidget *page, int blocksExpected);
 
     std::unique_ptr<UnitProcess> m_unit;
     std::unique_ptr<PageFixture> m_fixture;
@@ -45,119 +46,107 @@ void TestGuiWrite::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-Form1 &TestGuiWrite::startWith(const QStringList &unitOptions)
+PageFixture &TestGuiWrite::startWith(const QStringList &unitOptions)
 {
     m_unit = std::make_unique<UnitProcess>(unitOptions);
     m_fixture = std::make_unique<PageFixture>(QStringList{m_unit->device()});
-    Form1 &page = m_fixture->start();
-    page.show();
-    m_fixture->store.written.clear();
-    return page;
+    m_fixture->start().show();
+    m_fixture->removeFiles();
+    return *m_fixture;
 }
 
-QPushButton *TestGuiWrite::button(QWidget &page, const char *name)
+Form2 &TestGuiWrite::openSensorPage()
 {
-    return page.findChild<QPushButton *>(QLatin1String(name));
+    m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
+    m_fixture->removeFiles();
+    return *m_fixture->page->sensorPage();
 }
 
-void TestGuiWrite::clickAndWaitForTheUnit(QPushButton *button, int blocks)
+void TestGuiWrite::clickWrite(const QString &button, QWidget *page, int blocksExpected)
 {
-    button->click();
-    QVERIFY(button->isEnabled());
-    QTRY_COMPARE(m_unit->blocks().size(), blocks);
+    QPushButton *write = m_fixture->find<QPushButton>(button, page);
+    write->click();
+    QVERIFY(write->isEnabled());
+    QTRY_COMPARE(m_unit->blocks().size(), blocksExpected);
 }
 
 void TestGuiWrite::mainPageToAnsweringUnit()
 {
-    Form1 &page = startWith({});
-    PageFixture &f = *m_fixture;
-    QVERIFY(f.link.port().isOpen());
-    page.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("138 0013 8000"));
-    page.findChild<MultiLineBox *>(QStringLiteral("Text16"))->setPlainText(QStringLiteral("车被碰了\n快来"));
-    page.findChild<QRadioButton *>(QStringLiteral("Option5"))->click();
-    page.findChild<QCheckBox *>(QStringLiteral("Check1"))->click();
+    PageFixture &f = startWith({});
+    f.find<QLineEdit>(QStringLiteral("Text1"))->setText(QStringLiteral("138 0013 8000"));
+    f.find<MultiLineBox>(QStringLiteral("Text16"))->setPlainText(QStringLiteral("车被碰了\n快来"));
+    f.find<QRadioButton>(QStringLiteral("Option5"))->click();
+    f.find<QCheckBox>(QStringLiteral("Check1"))->click();
 
-    clickAndWaitForTheUnit(button(page, "Command1"), 6);
-    QCOMPARE(m_unit->bytes(), MainPageBlocks(page.values()));
-    QVERIFY(f.messages.all.empty());
-    QCOMPARE(f.store.written, MainPageWriteKeys());
+    clickWrite(QStringLiteral("Command1"), nullptr, 6);
+    QCOMPARE(m_unit->bytes(), MainPageBlocks(f.page->values()));
+    QVERIFY(f.messages.titles.isEmpty());
+    QCOMPARE(f.storedKeys(), MainPageWriteKeys());
     QCOMPARE(f.storedValue(QStringLiteral("Text16")), QStringLiteral("车被碰了\r\n快来"));
     QCOMPARE(f.storedValue(QStringLiteral("Check1")), QStringLiteral(" 1 "));
-    QCOMPARE(f.storedValue(QStringLiteral("Option5")), QStringLiteral("True"));
 
-    QPointer<Form3> waitWindow = page.waitWindow().loaded();
+    QPointer<Form3> waitWindow = f.page->waitWindow().loaded();
     QVERIFY(waitWindow && waitWindow->isVisible() && waitWindow->timer()->isActive());
     QTRY_VERIFY(!waitWindow);
 }
 
 void TestGuiWrite::sensorPageToAnsweringUnit()
 {
-    Form1 &page = startWith({});
-    PageFixture &f = *m_fixture;
-    page.move(120, 60);
-    button(page, "Command3")->click();
-    Form2 &sensorPage = *page.sensorPage();
-    f.store.written.clear();
-    sensorPage.findChild<MultiLineBox *>(QStringLiteral("Text3"))->setPlainText(QStringLiteral("有人\n进入"));
-    sensorPage.findChild<QLineEdit *>(QStringLiteral("Text20"))->setText(QStringLiteral("13900139000"));
+    PageFixture &f = startWith({});
+    f.page->move(120, 60);
+    Form2 &sensorPage = openSensorPage();
+    f.find<MultiLineBox>(QStringLiteral("Text3"), &sensorPage)->setPlainText(QStringLiteral("有人\n进入"));
+    f.find<QLineEdit>(QStringLiteral("Text20"), &sensorPage)->setText(QStringLiteral("13900139000"));
 
-    clickAndWaitForTheUnit(button(sensorPage, "Command2"), 2);
+    clickWrite(QStringLiteral("Command2"), &sensorPage, 2);
     QCOMPARE(m_unit->bytes(), SensorPageBlocks(sensorPage.values()));
-    QVERIFY(f.messages.all.empty());
-    QCOMPARE(f.store.written, SensorPageKeys());
+    QVERIFY(f.messages.titles.isEmpty());
+    QCOMPARE(f.storedKeys(), SensorPageKeys());
     QCOMPARE(f.storedValue(QStringLiteral("SMS2")), QStringLiteral("有人\r\n进入"));
-    QCOMPARE(f.storedValue(QStringLiteral("Ttt10")), QStringLiteral("13900139000"));
 
     // Placed from the hidden main page, as for the main page's write.
-    QPointer<Form3> waitWindow = page.waitWindow().loaded();
+    QPointer<Form3> waitWindow = f.page->waitWindow().loaded();
     QVERIFY(waitWindow && waitWindow->timer()->isActive());
-    QCOMPARE(waitWindow->pos(), QPoint(120, 60) + Twips(page, 1999, 2300));
+    QCOMPARE(waitWindow->pos(), QPoint(120, 60) + Twips(*f.page, 1999, 2300));
     QTRY_VERIFY(!waitWindow);
 }
 
 void TestGuiWrite::sensorPageToSilentUnit()
 {
-    Form1 &page = startWith({QStringLiteral("--silent")});
-    PageFixture &f = *m_fixture;
-    button(page, "Command3")->click();
-    Form2 &sensorPage = *page.sensorPage();
-    f.store.written.clear();
+    PageFixture &f = startWith({QStringLiteral("--silent")});
+    Form2 &sensorPage = openSensorPage();
 
-    clickAndWaitForTheUnit(button(sensorPage, "Command2"), 1);
+    clickWrite(QStringLiteral("Command2"), &sensorPage, 1);
     QCOMPARE(m_unit->tags(), QStringList{QStringLiteral("COMSMSA8")});
-    QCOMPARE(f.messages.titles(), QStringList{WriteFailureTitle()});
-    QVERIFY(!page.waitWindow().loaded());
-    QCOMPARE(f.store.written, SensorPageKeys());
+    QCOMPARE(f.messages.titles, QStringList{WriteFailureTitle()});
+    QVERIFY(!f.page->waitWindow().loaded());
+    QCOMPARE(f.storedKeys(), SensorPageKeys());
 }
 
 void TestGuiWrite::mainPageToUnitSilentForTheLastBlock()
 {
-    Form1 &page = startWith({QStringLiteral("--silent-for"), QStringLiteral("COMSMSA4")});
-    PageFixture &f = *m_fixture;
+    PageFixture &f = startWith({QStringLiteral("--silent-for"), QStringLiteral("COMSMSA4")});
 
-    clickAndWaitForTheUnit(button(page, "Command1"), 6);
+    clickWrite(QStringLiteral("Command1"), nullptr, 6);
     QCOMPARE(m_unit->tags(), QStringList({"COMSMSA2", "COMSMSAB", "COMSMSA3", "COMSMSA7", "COMSMSA5",
                                           "COMSMSA4"}));
-    QCOMPARE(f.messages.titles(), QStringList{WriteFailureTitle()});
-    QCOMPARE(f.store.written, MainPageWriteKeys());
-    // The window shown after the first answer does not stay with a still bar.
-    Form3 *waitWindow = page.waitWindow().loaded();
+    QCOMPARE(f.messages.titles, QStringList{WriteFailureTitle()});
+    QCOMPARE(f.storedKeys(), MainPageWriteKeys());
+    // The window shown after the first answer does not stay behind with a still bar.
+    const Form3 *waitWindow = f.page->waitWindow().loaded();
     QVERIFY(!waitWindow || !waitWindow->isVisible());
 }
 
-void TestGuiWrite::storeFailureAtWriteIsReportedOnce()
+void TestGuiWrite::storeFailuresAtWriteAreReportedOnce()
 {
-    Form1 &page = startWith({});
-    PageFixture &f = *m_fixture;
-    for (const char *key : {"tel2", "Check1"}) {
-        QFile::remove(f.store.files().filePath(QLatin1String(key)));
+    PageFixture &f = startWith({});
+    for (const char *key : {"tel2", "Check1"})
         QDir(f.directory).mkdir(QLatin1String(key) + QLatin1String(".cck"));
-    }
 
-    clickAndWaitForTheUnit(button(page, "Command1"), 6);
-    QCOMPARE(f.messages.all.size(), size_t(1));
-    QVERIFY(f.messages.all[0].text.contains(QStringLiteral("tel2.cck")));
-    QVERIFY(f.messages.all[0].text.contains(QStringLiteral("Check1.cck")));
+    clickWrite(QStringLiteral("Command1"), nullptr, 6);
+    QCOMPARE(f.messages.texts.size(), 1);
+    QVERIFY(f.messages.texts[0].contains(QStringLiteral("tel2.cck")));
+    QVERIFY(f.messages.texts[0].contains(QStringLiteral("Check1.cck")));
     QCOMPARE(f.storedValue(QStringLiteral("tel1")), QString());
 }
 
