@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -36,24 +37,13 @@ AlarmMode AlarmModeOf(int option)
                        : AlarmMode(int(AlarmMode::SmsOnly) + option - kFirstAlarmModeOption);
 }
 
-// Check1 as the store and the blocks number it: 0 clear, 1 ticked, 2 grayed.
+// Check1's states as the store and the blocks number them: 0 clear, 1 ticked, 2 grayed.
+constexpr std::array<Qt::CheckState, 3> kCheckStates = {Qt::Unchecked, Qt::Checked,
+                                                       Qt::PartiallyChecked};
+
 int CheckNumber(Qt::CheckState state)
 {
-    switch (state) {
-    case Qt::Unchecked:
-        return 0;
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        break;
-    }
-    return 2;
-}
-
-Qt::CheckState CheckState(int number)
-{
-    const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    return states[number];
+    return int(std::find(kCheckStates.begin(), kCheckStates.end(), state) - kCheckStates.begin());
 }
 
 QString PortFailureTitle()
@@ -169,7 +159,7 @@ void Form1::showValues(const MainPageValues &values)
             box->setText(values.text[n]);
     m_widgets.text16->setValue(values.text[MainPageControls::kVibrationAlarmText]);
     SelectOnly(*m_widgets.alarmModes, AlarmModeOption(values.alarmMode));
-    m_widgets.check1->setCheckState(CheckState(values.check1));
+    m_widgets.check1->setCheckState(kCheckStates[values.check1]);
 }
 
 int Form1::selectedCom() const

@@ -52,6 +52,11 @@ MultiLineBox::MultiLineBox(const QString &name, int maxLength, QWidget *parent)
 {
     setObjectName(name);
     setTabChangesFocus(true);
+    // Small boxes without scroll bars: the text wraps anywhere and scrolls
+    // with the cursor.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDocumentMargin(kDocumentMargin);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { Q_EMIT remainingChanged(remaining()); });
 }
