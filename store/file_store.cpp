@@ -1,26 +1,16 @@
 #include "file_store.h"
 
+#include "settings_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
 
-constexpr char kEncoding[] = "GB18030";
 constexpr char kDirectoryName[] = "woclc1k";
-
-QString WithoutFinalLineEnd(QString text)
-{
-    if (text.endsWith(QLatin1String("\r\n")))
-        text.chop(2);
-    else if (text.endsWith(u'\r') || text.endsWith(u'\n'))
-        text.chop(1);
-    return text;
-}
 
 }  // namespace
 
@@ -75,30 +65,25 @@ std::optional<QString> FileStore::read(const QString &key)
                      .arg(QDir::toNativeSeparators(path), file.errorString()));
         return std::nullopt;
     }
-    if (bytes.isEmpty()) {
+    SettingsFileProblem problem;
+    std::optional<QString> value = ParseSettingsFile(bytes, &problem);
+    if (problem == SettingsFileProblem::Empty)
         addError(QStringLiteral("设置文件 %1 是空的").arg(QDir::toNativeSeparators(path)));
-        return std::nullopt;
-    }
-    QStringDecoder decoder(kEncoding);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        addError(QStringLiteral("设置文件 %1 含有无法识别的字符")
-                     .arg(QDir::toNativeSeparators(path)));
-        return std::nullopt;
-    }
-    return WithoutFinalLineEnd(text);
+    else if (problem == SettingsFileProblem::NotGb18030)
+        addError(QStringLiteral("设置文件 %1 含有无法识别的字符").arg(QDir::toNativeSeparators(path)));
+    return value;
 }
 
 bool FileStore::write(const QString &key, const QString &value)
 {
     const QString path = filePath(key);
-    QStringEncoder encoder(kEncoding);
-    const QByteArray bytes = encoder.encode(value + QLatin1String("\r\n"));
-    if (encoder.hasError()) {
+    const std::optional<QByteArray> formatted = FormatSettingsFile(value);
+    if (!formatted) {
         addError(QStringLiteral("无法保存设置文件 %1：内容含有无法保存的字符")
                      .arg(QDir::toNativeSeparators(path)));
         return false;
     }
+    const QByteArray &bytes = *formatted;
     // Unbuffered, so that a short write (a full disk) shows in the count that
     // write() returns: a buffered QSaveFile flushes inside commit(), and Qt 6.4
     // then ignores a failed flush and renames the cut file over the old one.

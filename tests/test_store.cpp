@@ -237,6 +237,7 @@ private Q_SLOTS:
         QTest::newRow("empty k1") << "k1" << QByteArray();
         QTest::newRow("empty tel1") << "tel1" << QByteArray();
         QTest::newRow("k1 not GB18030") << "k1" << QByteArray("\x81\x20\r\n");
+        QTest::newRow("k1 cut inside a character") << "k1" << hex("C7E0 C9");  // 青, half of 山
     }
 
     // The page shows the default; one error names the file, which stays as it
