@@ -31,9 +31,12 @@ QChar ToHalfWidth(QChar c)
 
 void EncodeText(QByteArray &block, int offset, const QString &text, int capBytes)
 {
-    const int byteCount = qMin(int(text.size()) * 2, capBytes);
-    for (int k = 0; 2 * k < byteCount; ++k) {
+    // Whole code units only, so that an odd cap never spills into the next field.
+    const qsizetype units = qMin<qsizetype>(text.size(), capBytes / 2);
+    for (qsizetype k = 0; k < units; ++k) {
         const ushort unit = text.at(k).unicode();
+        if (unit == kTextEnd)
+            break;
         block[offset + 2 * k] = char(unit >> 8);
         block[offset + 2 * k + 1] = char(unit & 0xFF);
     }
@@ -69,7 +72,7 @@ QString DecodeText(const QByteArray &block, int offset, int capBytes)
     QString text;
     for (int i = 0; i + 1 < capBytes; i += 2) {
         const ushort unit = ushort(uchar(block[offset + i]) << 8 | uchar(block[offset + i + 1]));
-        if (unit == 0xFFFF)
+        if (unit == kTextEnd)
             break;
         text += QChar(unit);
     }

@@ -9,8 +9,13 @@
 constexpr int kPhoneNumberFieldSize = 8;
 constexpr int kPhoneNumberDigits = 16;
 
-// Writes text as UCS-2 big-endian from block[offset], at most capBytes bytes
-// (an even number). Bytes after the written ones are left as they are.
+// A text field ends at the first FF FF pair, the bytes of the fill: U+FFFF
+// cannot stand inside a text.
+constexpr ushort kTextEnd = 0xFFFF;
+
+// Writes text as UCS-2 big-endian from block[offset]: its first capBytes / 2
+// code units, up to any U+FFFF, which ends it (validation refuses such texts
+// before a write). Bytes after the written ones are left as they are.
 void EncodeText(QByteArray &block, int offset, const QString &text, int capBytes);
 
 // Writes the eight-byte phone-number field at block[offset] from the first

@@ -23,17 +23,20 @@ void CheckPhoneNumber(QList<ValidationProblem> &problems, int control, const QSt
     }
 }
 
-void CheckLength(QList<ValidationProblem> &problems, int control, const QString &label,
-                 const QString &text, int maxLength)
+void CheckText(QList<ValidationProblem> &problems, int control, const QString &label,
+               const QString &text, int maxLength)
 {
-    if (text.size() <= maxLength)
-        return;
-    problems.append({Control(control),
-                     QStringLiteral("text longer than %1 characters").arg(maxLength),
-                     QStringLiteral("%1超过%2个字符（现有%3个），超出部分无法写入报警器。")
-                         .arg(label)
-                         .arg(maxLength)
-                         .arg(text.size())});
+    if (text.contains(QChar(kTextEnd))) {
+        problems.append({Control(control), QStringLiteral("text holds U+FFFF, which ends a text field"),
+                         QStringLiteral("%1含有报警器无法接收的字符U+FFFF。").arg(label)});
+    } else if (text.size() > maxLength) {
+        problems.append({Control(control),
+                         QStringLiteral("text longer than %1 characters").arg(maxLength),
+                         QStringLiteral("%1超过%2个字符（现有%3个），超出部分无法写入报警器。")
+                             .arg(label)
+                             .arg(maxLength)
+                             .arg(text.size())});
+    }
 }
 
 }  // namespace
@@ -62,7 +65,7 @@ QList<ValidationProblem> ValidateMainPage(const MainPageValues &values)
         {kArmPhrase, u"“防盗系统设防”密语"},
         {kDisarmPhrase, u"“防盗系统解防”密语"}};
     for (const auto &[control, label] : phrases)
-        CheckLength(problems, control, QString::fromUtf16(label), values.text[control],
+        CheckText(problems, control, QString::fromUtf16(label), values.text[control],
                     kPassPhraseMaxLength);
 
     if (!IsValidRewritePassword(values.text[kRewritePassword]))
@@ -70,7 +73,7 @@ QList<ValidationProblem> ValidateMainPage(const MainPageValues &values)
                          QStringLiteral("password is not exactly four Chinese characters"),
                          QStringLiteral("改写报警设置的安全密语必须是4个汉字。")});
 
-    CheckLength(problems, kVibrationAlarmText, QStringLiteral("振动报警短信内容"),
+    CheckText(problems, kVibrationAlarmText, QStringLiteral("振动报警短信内容"),
                 values.text[kVibrationAlarmText], kVibrationAlarmTextMaxLength);
     for (int k = 0; k < 6; ++k)
         CheckPhoneNumber(problems, kAlarmSmsRecipients[k],
@@ -88,7 +91,7 @@ QList<ValidationProblem> ValidateSensorPage(const SensorPageValues &values)
     QList<ValidationProblem> problems;
     for (int sensor = 1; sensor <= 10; ++sensor) {
         const QString number = QStringLiteral("%1").arg(sensor, 2, 10, QLatin1Char('0'));
-        CheckLength(problems, 2 * sensor - 1, QStringLiteral("%1号无线传感器的短信内容").arg(number),
+        CheckText(problems, 2 * sensor - 1, QStringLiteral("%1号无线传感器的短信内容").arg(number),
                     values.text[2 * sensor - 1], kSensorTextMaxLength);
         CheckPhoneNumber(problems, 2 * sensor, QStringLiteral("%1号无线传感器的号码").arg(number),
                          values.text[2 * sensor]);

@@ -113,6 +113,7 @@ private Q_SLOTS:
             hex("4F60 7684 6C7D 8F66 88AB 78B0 FF0C 8BF7 67E5 770B FF01"));
         row("alarm text of 61 keeps 60", "A7", 16, QString(61, u'x'), 8, latinUcs2(QByteArray(60, 'x')));
         row("line break", "A7", 16, "a\r\nb", 8, hex("0061 000D 000A 0062"));
+        row("U+FFFF ends the text", "A2", 7, QStringLiteral("ab\uFFFFcd"), 8, hex("0061 0062 FFFF FFFF"));
         row("password of 4", "A7", 15, "秋水长天", 265, hex("79CB 6C34 957F 5929"));
         row("password of 2", "A7", 15, "秋水", 265, hex("79CB 6C34"));
         row("password of 5 keeps 4", "A7", 15, "秋水长天地", 265, hex("79CB 6C34 957F 5929"));
@@ -165,6 +166,14 @@ private Q_SLOTS:
         pages.main.alarmMode = mode;
         pages.main.check1 = check1;
         QCOMPARE(Build(tag, pages).toHex(' '), expected.toHex(' '));
+    }
+
+    // Only whole code units within the cap: an odd cap leaves its last byte alone.
+    void textOddCapWritesWholeUnits()
+    {
+        QByteArray field(6, char(0xAA));
+        EncodeText(field, 1, QStringLiteral("abc"), 3);
+        QCOMPARE(field.toHex(' '), QByteArray("aa 00 61 aa aa aa"));
     }
 
     // COMSMSA4 carries the numbers and flag of COMSMSA3, whatever the ring tone.
@@ -303,6 +312,8 @@ private Q_SLOTS:
         main("Text14 of 12 Latin", 14, "abcdefghijkl", "Text14");
         main("alarm text of 60", 16, QString(60, u'振'), "");
         main("alarm text of 61", 16, QString(61, u'振'), "Text16");
+        main("U+FFFF in a phrase", 7, QStringLiteral("青山\uFFFF绿水"), "Text7");
+        main("U+FFFF in the alarm text", 16, QStringLiteral("\uFFFF"), "Text16");
         main("password of 3", 15, "秋水长", "Text15");
         main("password of 5", 15, "秋水长天地", "Text15");
         main("password Latin", 15, "abcd", "Text15");
@@ -311,6 +322,7 @@ private Q_SLOTS:
         main("password outside the BMP", 15, "\U00020000\U00020001", "Text15");
         sensor("sensor text of 20", 19, QString(20, u'门'), "");
         sensor("sensor text of 21", 1, QString(21, u'门'), "Text1");
+        sensor("U+FFFF in a sensor text", 13, QStringLiteral("门\uFFFF"), "Text13");
         sensor("sensor number plus", 2, "+86138", "Text2");
         sensor("sensor number of 17", 20, "12345678901234567", "Text20");
         sensor("sensor number cleaned", 12, "138 0013 8000", "");
