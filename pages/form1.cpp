@@ -6,6 +6,8 @@
 #include "option_group.h"
 #include "page_settings.h"
 #include "page_style.h"
+#include "profile.h"
+#include "profile_menu.h"
 #include "sensor_picture.h"
 #include "serial_link.h"
 #include "store_errors.h"
@@ -17,6 +19,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -51,6 +54,11 @@ QString PortFailureTitle()
     return QStringLiteral("串口设置");
 }
 
+QString ProfileTitle()
+{
+    return QStringLiteral("配置文件");
+}
+
 }  // namespace
 
 Form1::Form1(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit)
@@ -65,12 +73,16 @@ Form1::Form1(SerialLink &link, Store &store, MessageSink &messages, bool simulat
     setWindowTitle(QStringLiteral("  GSM车载防盗报警器设置软件 V1.0"));
     setWindowIcon(SensorPicture(32));
     setFont(PageFont());
-    setFixedSize(TwipsSize(*this, 9030, 7650));
+    auto *menu = new ProfileMenu(this);
+    layout()->setMenuBar(menu);
+    setFixedSize(TwipsSize(*this, 9030, 7650) + QSize(0, menu->sizeHint().height()));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft());
 
     connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
             [this] { reportPortFailure(selectPort()); });
+    connect(menu, &ProfileMenu::importRequested, this, &Form1::importProfile);
+    connect(menu, &ProfileMenu::exportRequested, this, &Form1::exportProfile);
     connect(m_widgets.command1, &QPushButton::clicked, this, &Form1::write);
     connect(m_widgets.command2, &QPushButton::clicked, this, &Form1::exitProgram);
     connect(m_widgets.command3, &QPushButton::clicked, this, &Form1::openSensorPage);
@@ -176,6 +188,33 @@ void Form1::write()
 {
     WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
     ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+}
+
+bool Form1::importProfile(const QString &path)
+{
+    const ProfileParse parse = ReadProfileFile(path);
+    if (!parse.profile) {
+        m_messages.showError(ProfileTitle(), QStringLiteral("配置文件有误，没有导入任何设置：\n")
+                                                 + parse.problems.join(u'\n'));
+        return false;
+    }
+    MainPageValues shown = parse.profile->main;
+    if (!parse.profile->hasPassword)
+        shown.text[MainPageControls::kRewritePassword] = values().text[MainPageControls::kRewritePassword];
+    showValues(shown);
+    StoreProfile(m_store, *parse.profile);
+    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    return true;
+}
+
+bool Form1::exportProfile(const QString &path, bool includePassword)
+{
+    const Profile profile{values(), RestoreSensorPage(m_store), includePassword};
+    ReportStoreErrors(m_store, m_messages, QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
+    const QString error = WriteProfileFile(path, ProfileToJson(profile, includePassword));
+    if (!error.isEmpty())
+        m_messages.showError(ProfileTitle(), QStringLiteral("无法保存配置文件 %1：%2").arg(path, error));
+    return error.isEmpty();
 }
 
 void Form1::openSensorPage()

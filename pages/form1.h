@@ -36,6 +36,14 @@ public:
     Form2 *sensorPage() const;
     WaitWindowSlot &waitWindow() { return m_waitWindow; }
 
+    // Fills both pages' fields and the store from a profile, as if typed and
+    // written, without writing to the unit. A profile with any problem is
+    // refused whole with one message. True when imported.
+    bool importProfile(const QString &path);
+    // Saves what the pages hold now; the sensor page, unloaded while this
+    // page shows, holds what is stored.
+    bool exportProfile(const QString &path, bool includePassword);
+
 Q_SIGNALS:
     // The program is to end now.
     void quitRequested();

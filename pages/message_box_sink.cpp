@@ -5,5 +5,9 @@
 
 void MessageBoxSink::showError(const QString &title, const QString &text)
 {
-    QMessageBox::critical(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+    // The unit's failure message separates its lines with LF CR, which a Qt
+    // label would show as a blank line after each.
+    QString shown = text;
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    QMessageBox::critical(QApplication::activeWindow(), title, shown, QMessageBox::Ok);
 }
