@@ -1,0 +1,66 @@
+// Any values on both pages. Every block built from them keeps its size and
+// tag and, read back into its fields, builds again byte for byte; every field
+// the validation lets through reaches the unit exactly as typed (a number as
+// its digits), and each problem names its own field once.
+#include "block_decoder.h"
+#include "field_encoding.h"
+#include "fuzz_check.h"
+#include "fuzzed_values.h"
+#include "validation.h"
+
+#include <QSet>
+
+namespace {
+
+// What the unit reads from a number field: the first sixteen digits, F being the padding.
+QString AsRead(const QString &typed)
+{
+    QString read = CleanPhoneNumber(typed).value_or(QString()).left(kPhoneNumberDigits).toUpper();
+    while (read.endsWith(u'F'))
+        read.chop(1);
+    return read;
+}
+
+void CheckPage(const std::vector<const BlockLayout *> &layouts, const BlockInput &input,
+               const QList<ValidationProblem> &problems)
+{
+    QSet<QString> refused;
+    const QString description = DescribeProblems(problems);
+    for (const ValidationProblem &problem : problems) {
+        FUZZ_CHECK(!refused.contains(problem.control));
+        refused.insert(problem.control);
+        FUZZ_CHECK(description.contains(problem.message));
+    }
+
+    for (const BlockLayout *layout : layouts) {
+        const QByteArray block = BuildBlock(*layout, input);
+        FUZZ_CHECK(block.size() == layout->size && block.startsWith(layout->tag));
+        const std::optional<DecodedBlock> decoded = DecodeBlock(block);
+        FUZZ_CHECK(decoded && decoded->layout == layout);
+        FUZZ_CHECK(RebuildBlock(*decoded) == block);
+
+        for (const FieldLayout &field : layout->fields) {
+            const QString &typed = input.text[field.control];
+            if (refused.contains(QStringLiteral("Text%1").arg(field.control)))
+                continue;
+            if (field.kind == FieldKind::Text)
+                FUZZ_CHECK(decoded->texts.at(field.control) == typed);
+            else if (field.kind == FieldKind::PhoneNumber)
+                FUZZ_CHECK(decoded->texts.at(field.control) == AsRead(typed));
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzedDataProvider provider(data, size);
+    const MainPageValues main = ConsumeMainPage(provider);
+    const SensorPageValues sensors = ConsumeSensorPage(provider);
+    CheckPage({&LayoutComsmsA2(), &LayoutComsmsAB(), &LayoutComsmsA3(), &LayoutComsmsA7(),
+               &LayoutComsmsA5(), &LayoutComsmsA4()},
+              InputOf(main), ValidateMainPage(main));
+    CheckPage({&LayoutComsmsA8(), &LayoutComsmsAH()}, InputOf(sensors), ValidateSensorPage(sensors));
+    return 0;
+}
