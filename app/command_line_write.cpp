@@ -13,14 +13,9 @@
 namespace {
 
 // No window to show: one line per block on stdout.
-class BlockLineView : public WriteView
+class BlockLineView : public NoWindowView
 {
 public:
-    void setWriteEnabled(bool) override {}
-    void placeWaitWindow() override {}
-    void showWaitWindow() override {}
-    void startWaitTimer() override {}
-    void closeWaitWindow() override {}
     void blockExchanged(const QByteArray &tag, bool answered) override
     {
         Out() << tag << (answered ? " answered" : " not answered") << Qt::endl;

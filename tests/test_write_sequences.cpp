@@ -1,21 +1,18 @@
 #include "block_layouts.h"
 #include "exchange.h"
 #include "fake_port.h"
+#include "page_settings.h"
 #include "write_sequences.h"
 
 #include <QtTest>
 
 namespace {
 
+// The page of a first run, with one number typed the way people type them.
 MainPageValues DefaultMainPage()
 {
-    MainPageValues values;
-    values.text[7] = QStringLiteral("青山绿水");
-    values.text[8] = QStringLiteral("白云深处");
-    values.text[13] = QStringLiteral("春风化雨");
-    values.text[14] = QStringLiteral("明月清泉");
-    values.text[15] = QStringLiteral("秋水长天");
-    values.text[16] = QStringLiteral("你的汽车被碰，请查看！");
+    MemoryStore empty;
+    MainPageValues values = RestoreMainPage(empty).values;
     values.text[1] = QStringLiteral("138 0013-8000");
     return values;
 }

@@ -31,16 +31,6 @@ public:
     }
 };
 
-class NoView : public WriteView
-{
-public:
-    void setWriteEnabled(bool) override {}
-    void placeWaitWindow() override {}
-    void showWaitWindow() override {}
-    void startWaitTimer() override {}
-    void closeWaitWindow() override {}
-};
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -74,7 +64,7 @@ int main(int argc, char **argv)
     const double lowerBound = lineBytes * kSecondsPerByte + kPausesSeconds;
 
     PrintedMessages messages;
-    NoView view;
+    NoWindowView view;
     std::vector<double> seconds;
     for (int run = 1; run <= kRuns; ++run) {
         QElapsedTimer timer;

@@ -24,3 +24,14 @@ public:
         Q_UNUSED(answered);
     }
 };
+
+// A write with no window to show: the command line, the benchmark.
+class NoWindowView : public WriteView
+{
+public:
+    void setWriteEnabled(bool) override {}
+    void placeWaitWindow() override {}
+    void showWaitWindow() override {}
+    void startWaitTimer() override {}
+    void closeWaitWindow() override {}
+};
