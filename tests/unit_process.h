@@ -20,7 +20,10 @@ public:
             m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
     }
 
-    ~UnitProcess()
+    ~UnitProcess() { unplug(); }
+
+    // Ends the unit, which closes its side of the line: the cable is pulled.
+    void unplug()
     {
         m_process.terminate();
         if (!m_process.waitForFinished(3000))
@@ -57,10 +60,26 @@ public:
         return all;
     }
 
+    // The bytes of the blocks logged since the last call, as the unit received them.
+    QList<QByteArray> takeBytes()
+    {
+        QList<QByteArray> taken;
+        QFile log(logPath());
+        if (!log.open(QIODevice::ReadOnly) || !log.seek(m_taken))
+            return taken;
+        for (QByteArray line = log.readLine(); line.endsWith('\n'); line = log.readLine()) {
+            m_taken += line.size();  // a line still being written waits for the next call
+            const QJsonObject block = QJsonDocument::fromJson(line).object();
+            taken.append(QByteArray::fromHex(block.value(QLatin1String("hex")).toString().toLatin1()));
+        }
+        return taken;
+    }
+
 private:
     QString logPath() const { return m_dir.filePath(QStringLiteral("unit.log")); }
 
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_device;
+    qint64 m_taken = 0;  // log bytes takeBytes() has read
 };

@@ -16,7 +16,7 @@ std::vector<TimedBytes> PlanAnswer(const AnswerStyle &style, qint64 blockDoneNs,
         for (int k = 0; k < style.pieces; ++k)
             writes.push_back({readyNs + kNsPerMs * k * style.pieceGapMs, QByteArray(1, kAnswerByte)});
     } else {
-        writes.push_back({readyNs, QByteArray(style.answerBytes, kAnswerByte)});
+        writes.push_back({readyNs, style.bytes.isEmpty() ? QByteArray(style.answerBytes, kAnswerByte) : style.bytes});
     }
     if (!line)
         return writes;

@@ -12,6 +12,7 @@ struct AnswerStyle
     int answerBytes = 1;  // bytes written at once
     int pieces = 0;       // when above 0: that many bytes, one at a time ...
     int pieceGapMs = 0;   // ... this far apart
+    QByteArray bytes;     // when not empty: these bytes at once, whatever they are
 };
 
 // Bytes to write to the line at a given time (nanoseconds, same clock as the block's).

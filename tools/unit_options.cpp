@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -57,17 +58,25 @@ std::optional<UnitOptions> ParseUnitOptions(const QCoreApplication &app)
     const QCommandLineOption pieces = ValueOption("pieces", "Answer with N bytes written one at a time.", "N");
     const QCommandLineOption pieceGap = ValueOption("piece-gap", "Milliseconds between the pieces (default 0).", "MS");
     const QCommandLineOption answerBytes = ValueOption("answer-bytes", "Answer with N bytes at once.", "N");
+    const QCommandLineOption answerHex = ValueOption(
+        "answer-hex", "Answer with these bytes at once, given in hex (e.g. 0d0a1113ff00).", "HEX");
     const QCommandLineOption pace(QStringLiteral("pace"),
                                   QStringLiteral("Take in and answer no faster than a 9600-baud line."));
     const QCommandLineOption unplugAfter = ValueOption(
         "unplug-after", "After the N-th whole block, close the line without answering and exit.", "N");
     const QCommandLineOption log = ValueOption("log", "Write the JSON lines to FILE instead of standard output.", "FILE");
     const QCommandLineOption link = ValueOption("link", "Also offer the device as a symbolic link PATH.", "PATH");
-    parser.addOptions({silent, silentFor, delay, pieces, pieceGap, answerBytes, pace, unplugAfter, log, link});
+    parser.addOptions({silent, silentFor, delay, pieces, pieceGap, answerBytes, answerHex, pace, unplugAfter, log, link});
     parser.process(app);
 
-    if (parser.isSet(pieces) && parser.isSet(answerBytes)) {
-        Complain(QStringLiteral("--pieces and --answer-bytes exclude each other"));
+    if (int(parser.isSet(pieces)) + int(parser.isSet(answerBytes)) + int(parser.isSet(answerHex)) > 1) {
+        Complain(QStringLiteral("--pieces, --answer-bytes and --answer-hex exclude each other"));
+        return std::nullopt;
+    }
+    const QString hexAnswer = parser.value(answerHex);
+    if (parser.isSet(answerHex)
+        && !QRegularExpression(QStringLiteral("^([0-9a-fA-F]{2})+$")).match(hexAnswer).hasMatch()) {
+        Complain(QStringLiteral("--answer-hex takes whole bytes in hex, not \"%1\"").arg(hexAnswer));
         return std::nullopt;
     }
     UnitOptions options;
@@ -88,7 +97,7 @@ std::optional<UnitOptions> ParseUnitOptions(const QCoreApplication &app)
     const std::optional<int> unplugAt = Number(parser, unplugAfter, 1, kMaxBytes, 0);
     if (!delayMs || !bytes || !pieceCount || !pieceGapMs || !unplugAt)
         return std::nullopt;
-    behaviour.answer = {*delayMs, *bytes, *pieceCount, *pieceGapMs};
+    behaviour.answer = {*delayMs, *bytes, *pieceCount, *pieceGapMs, QByteArray::fromHex(hexAnswer.toLatin1())};
     behaviour.unplugAfter = *unplugAt;
     options.logFile = parser.value(log);
     options.linkPath = parser.value(link);
