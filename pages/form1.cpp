@@ -14,6 +14,7 @@
 #include "twips.h"
 #include "write_sequences.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -79,6 +80,8 @@ Form1::Form1(SerialLink &link, Store &store, MessageSink &messages, bool simulat
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft());
 
+    for (int com = 1; com <= 4; ++com)
+        m_widgets.comOptions->button(com)->setToolTip(m_link.map().describe(com));
     connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
             [this] { reportPortFailure(selectPort()); });
     connect(menu, &ProfileMenu::importRequested, this, &Form1::importProfile);
