@@ -213,15 +213,16 @@ private Q_SLOTS:
             return out;
         };
         constexpr qint64 ms = 1'000'000, byte = PacedLine::kByteNs;
-        const std::vector<TimedBytes> many = PlanAnswer({0, 5, 0, 0}, 7 * ms, nullptr);
+        const std::vector<TimedBytes> many = PlanAnswer({0, 5, 0, 0, {}}, 7 * ms, nullptr);
         QCOMPARE(times(many), QList<qint64>{7 * ms});
         QCOMPARE(many.front().bytes, QByteArray(5, kAnswerByte));
-        QCOMPARE(times(PlanAnswer({100, 1, 3, 20}, 0, nullptr)), (QList<qint64>{100 * ms, 120 * ms, 140 * ms}));
+        QCOMPARE(PlanAnswer({0, 1, 0, 0, QByteArray("\x13\x00", 2)}, 0, nullptr).front().bytes, QByteArray("\x13\x00", 2));
+        QCOMPARE(times(PlanAnswer({100, 1, 3, 20, {}}, 0, nullptr)), (QList<qint64>{100 * ms, 120 * ms, 140 * ms}));
 
         // On a paced line each byte arrives one byte time after the line is free for it.
         PacedLine line;
-        QCOMPARE(times(PlanAnswer({0, 2, 0, 0}, 0, &line)), (QList<qint64>{byte, 2 * byte}));
-        QCOMPARE(times(PlanAnswer({0, 1, 0, 0}, byte, &line)), QList<qint64>{3 * byte});
+        QCOMPARE(times(PlanAnswer({0, 2, 0, 0, {}}, 0, &line)), (QList<qint64>{byte, 2 * byte}));
+        QCOMPARE(times(PlanAnswer({0, 1, 0, 0, {}}, byte, &line)), QList<qint64>{3 * byte});
     }
 
     void unitAnswersAndLogsBlock()
