@@ -7,6 +7,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // One shared record of what a write did, in order: "send COMSMSA2",
@@ -112,6 +113,25 @@ public:
 
 private:
     EventLog *m_log;
+};
+
+// Each exchange as "COMSMSA2 answered" or "COMSMSA2 not answered", with a
+// hook after each one (to pull the cable or change the disk mid-write).
+class ExchangeView : public RecordingView
+{
+public:
+    ExchangeView() : RecordingView(&m_events) {}
+    QStringList exchanges;
+    std::function<void(int exchanged)> afterExchange = [](int) {};
+
+    void blockExchanged(const QByteArray &tag, bool answered) override
+    {
+        exchanges << QString::fromLatin1(tag) + (answered ? " answered" : " not answered");
+        afterExchange(int(exchanges.size()));
+    }
+
+private:
+    EventLog m_events;
 };
 
 // Values kept in memory; every write is logged.

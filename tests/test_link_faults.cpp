@@ -10,7 +10,6 @@
 #include "write_sequences.h"
 
 #include <QtTest>
-#include <functional>
 
 namespace {
 
@@ -73,25 +72,6 @@ Page SensorPage()
             },
             [values](Store &store) { return RestoreSensorPage(store) == values; }};
 }
-
-// Each exchange as "COMSMSA2 answered" or "COMSMSA2 not answered", with a
-// hook after each one.
-class ExchangeView : public RecordingView
-{
-public:
-    ExchangeView() : RecordingView(&m_events) {}
-    QStringList exchanges;
-    std::function<void(int exchanged)> afterExchange = [](int) {};
-
-    void blockExchanged(const QByteArray &tag, bool answered) override
-    {
-        exchanges << QString::fromLatin1(tag) + (answered ? " answered" : " not answered");
-        afterExchange(int(exchanges.size()));
-    }
-
-private:
-    EventLog m_events;
-};
 
 }  // namespace
 

@@ -31,24 +31,6 @@ MainPageValues TypedPage()
     return values;
 }
 
-// Calls `act` after the given number of exchanges.
-class HookView : public RecordingView
-{
-public:
-    HookView(int after, std::function<void()> act) : RecordingView(&m_events), m_after(after), m_act(std::move(act)) {}
-    void blockExchanged(const QByteArray &, bool) override
-    {
-        if (++m_exchanged == m_after)
-            m_act();
-    }
-
-private:
-    EventLog m_events;
-    int m_after;
-    std::function<void()> m_act;
-    int m_exchanged = 0;
-};
-
 // Root passes every permission check: while this lives, the process acts
 // with the effective user id of nobody, to whom the folder is given first.
 class WithoutRootsPowers
@@ -121,7 +103,10 @@ void TestStoreFaults::directoryChangesDuringAWrite()
     const MainPageValues values = TypedPage();
     WithoutRootsPowers nobody(temp.path());
 
-    HookView view(3, [&] {
+    ExchangeView view;
+    view.afterExchange = [&](int exchanged) {
+        if (exchanged != 3)
+            return;
         if (change == "file")
             QVERIFY(QDir(path).removeRecursively() && QFile(path).open(QIODevice::WriteOnly));
         else if (change == "removed")
@@ -130,7 +115,7 @@ void TestStoreFaults::directoryChangesDuringAWrite()
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner));
         else
             QVERIFY(QFile::remove(store.filePath("Text20")));
-    });
+    };
     FakePort port;
     port.answerAll(6);
     RecordingMessages messages;
