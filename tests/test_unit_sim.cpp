@@ -79,7 +79,7 @@ struct RunningUnit
     {
         return WaitForLine() ? QJsonDocument::fromJson(process.readLine()).object() : QJsonObject();
     }
-    bool Send(const QByteArray &block) { return write(fd, block.constData(), size_t(block.size())) == block.size(); }
+    bool send(const QByteArray &block) { return write(fd, block.constData(), size_t(block.size())) == block.size(); }
 };
 
 }  // namespace
@@ -127,10 +127,10 @@ private Q_SLOTS:
         BlockFramer framer;
         QStringList pieces;
         for (const QByteArray &feed : feeds)
-            for (const FramedPiece &piece : framer.Feed(feed))
+            for (const FramedPiece &piece : framer.feed(feed))
                 pieces << Describe(piece);
         QCOMPARE(pieces, expected);
-        QCOMPARE(framer.Pending(), pending);
+        QCOMPARE(framer.pending(), pending);
     }
 
     // Blocks among random bytes in random feeds: every byte comes out once and in
@@ -153,16 +153,16 @@ private Q_SLOTS:
         for (qsizetype at = 0; at < stream.size();) {
             const QByteArray feed = stream.mid(at, random.bounded(1, 600));
             at += feed.size();
-            for (const FramedPiece &piece : framer.Feed(feed)) {
+            for (const FramedPiece &piece : framer.feed(feed)) {
                 if (piece.isBlock) {
                     ++blockCount;
                     QCOMPARE(piece.bytes.size(), FindBlockLayout(piece.bytes.left(kTagSize))->size);
                 }
                 out += piece.bytes;
             }
-            QVERIFY(framer.Pending().size() < LayoutComsmsA7().size);
+            QVERIFY(framer.pending().size() < LayoutComsmsA7().size);
         }
-        QCOMPARE(out + framer.Pending(), stream);
+        QCOMPARE(out + framer.pending(), stream);
         QCOMPARE(blockCount, 300);
     }
 
@@ -229,7 +229,7 @@ private Q_SLOTS:
     {
         RunningUnit unit({});
         QVERIFY(unit.fd >= 0);
-        QVERIFY(unit.Send(kA5));
+        QVERIFY(unit.send(kA5));
         QCOMPARE(Await(unit.fd, 2000), "4f");
         QCOMPARE(Await(unit.fd, 200), "");
         const QJsonObject logged = unit.NextLogLine();
@@ -241,10 +241,10 @@ private Q_SLOTS:
     {
         RunningUnit unit({"--silent-for", "COMSMSA5"});
         QVERIFY(unit.fd >= 0);
-        QVERIFY(unit.Send(kA5));
+        QVERIFY(unit.send(kA5));
         QCOMPARE(Await(unit.fd, 1500), "");
         QCOMPARE(unit.NextLogLine()["tag"].toString(), "COMSMSA5");
-        QVERIFY(unit.Send(BuildComsmsA3(MainPageValues{})));
+        QVERIFY(unit.send(BuildComsmsA3(MainPageValues{})));
         QCOMPARE(Await(unit.fd, 2000), "4f");
     }
 
@@ -254,7 +254,7 @@ private Q_SLOTS:
         QVERIFY(unit.fd >= 0);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(unit.Send(BuildComsmsA7(MainPageValues{})));
+        QVERIFY(unit.send(BuildComsmsA7(MainPageValues{})));
         QCOMPARE(Await(unit.fd, 2000), "4f");
         QVERIFY(clock.nsecsElapsed() >= 274 * PacedLine::kByteNs);  // the block and the answer byte
     }
@@ -263,7 +263,7 @@ private Q_SLOTS:
     {
         RunningUnit unit({"--unplug-after", "1"});
         QVERIFY(unit.fd >= 0);
-        QVERIFY(unit.Send(kA5));
+        QVERIFY(unit.send(kA5));
         QCOMPARE(Await(unit.fd, 2000), "hang-up");
         QVERIFY(unit.process.waitForFinished(2000));
         QCOMPARE(unit.process.exitCode(), 0);

@@ -24,6 +24,6 @@ std::vector<TimedBytes> PlanAnswer(const AnswerStyle &style, qint64 blockDoneNs,
     std::vector<TimedBytes> paced;
     for (const TimedBytes &write : writes)
         for (char byte : write.bytes)
-            paced.push_back({line->Send(write.dueNs, 1) + PacedLine::kByteNs, QByteArray(1, byte)});
+            paced.push_back({line->send(write.dueNs, 1) + PacedLine::kByteNs, QByteArray(1, byte)});
     return paced;
 }

@@ -29,14 +29,14 @@ qsizetype NextTagStart(QByteArrayView bytes)
 
 }  // namespace
 
-std::vector<FramedPiece> BlockFramer::Feed(const QByteArray &bytes)
+std::vector<FramedPiece> BlockFramer::feed(const QByteArray &bytes)
 {
-    const qsizetype heldBefore = pending_.size();
-    pending_ += bytes;
-    qsizetype taken = 0;  // bytes of pending_ already handed out as pieces
+    const qsizetype heldBefore = m_pending.size();
+    m_pending += bytes;
+    qsizetype taken = 0;  // bytes of m_pending already handed out as pieces
     std::vector<FramedPiece> pieces;
     auto cut = [&](bool isBlock, qsizetype length) {
-        const QByteArray piece = pending_.mid(taken, length);
+        const QByteArray piece = m_pending.mid(taken, length);
         taken += length;
         const qsizetype endInFeed = qMax<qsizetype>(0, taken - heldBefore);
         if (!isBlock && !pieces.empty() && !pieces.back().isBlock) {
@@ -47,8 +47,8 @@ std::vector<FramedPiece> BlockFramer::Feed(const QByteArray &bytes)
         }
     };
 
-    while (taken < pending_.size()) {
-        const QByteArrayView rest = QByteArrayView(pending_).sliced(taken);
+    while (taken < m_pending.size()) {
+        const QByteArrayView rest = QByteArrayView(m_pending).sliced(taken);
         const QByteArrayView tag = TagPart(rest);
         if (!CouldStartTag(tag)) {
             cut(false, NextTagStart(rest));
@@ -61,6 +61,6 @@ std::vector<FramedPiece> BlockFramer::Feed(const QByteArray &bytes)
             break;  // a block still arriving
         cut(true, layout->size);
     }
-    pending_.remove(0, taken);
+    m_pending.remove(0, taken);
     return pieces;
 }

@@ -20,11 +20,11 @@ class BlockFramer
 {
 public:
     // Takes the next bytes of the stream; returns the pieces they complete, in order.
-    std::vector<FramedPiece> Feed(const QByteArray &bytes);
+    std::vector<FramedPiece> feed(const QByteArray &bytes);
 
     // Bytes held for a block (or a tag) still to be completed.
-    const QByteArray &Pending() const { return pending_; }
+    const QByteArray &pending() const { return m_pending; }
 
 private:
-    QByteArray pending_;
+    QByteArray m_pending;
 };

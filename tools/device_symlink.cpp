@@ -5,11 +5,11 @@
 
 DeviceSymlink::~DeviceSymlink()
 {
-    if (!linkPath_.isEmpty())
-        QFile::remove(linkPath_);
+    if (!m_linkPath.isEmpty())
+        QFile::remove(m_linkPath);
 }
 
-bool DeviceSymlink::Create(const QString &linkPath, const QString &target, QString *error)
+bool DeviceSymlink::create(const QString &linkPath, const QString &target, QString *error)
 {
     const QFileInfo existing(linkPath);
     if (existing.isSymLink()) {
@@ -23,6 +23,6 @@ bool DeviceSymlink::Create(const QString &linkPath, const QString &target, QStri
         *error = QStringLiteral("cannot create %1: %2").arg(linkPath, device.errorString());
         return false;
     }
-    linkPath_ = linkPath;
+    m_linkPath = linkPath;
     return true;
 }

@@ -14,8 +14,8 @@ public:
 
     // Makes `linkPath` point at `target`. A symbolic link already there (left
     // by an earlier run) is replaced; any other file is not touched and is an error.
-    bool Create(const QString &linkPath, const QString &target, QString *error);
+    bool create(const QString &linkPath, const QString &target, QString *error);
 
 private:
-    QString linkPath_;
+    QString m_linkPath;
 };

@@ -1,8 +1,8 @@
 #include "paced_line.h"
 
-qint64 PacedLine::Send(qint64 readyNs, qsizetype count)
+qint64 PacedLine::send(qint64 readyNs, qsizetype count)
 {
-    const qint64 startNs = qMax(readyNs, freeAtNs_);
-    freeAtNs_ = startNs + kByteNs * count;
+    const qint64 startNs = qMax(readyNs, m_freeAtNs);
+    m_freeAtNs = startNs + kByteNs * count;
     return startNs;
 }

@@ -12,8 +12,8 @@ public:
 
     // Puts `count` bytes on the line, ready to go at `readyNs`. Returns when
     // the first of them starts; byte k (from 0) has arrived kByteNs * (k + 1) later.
-    qint64 Send(qint64 readyNs, qsizetype count);
+    qint64 send(qint64 readyNs, qsizetype count);
 
 private:
-    qint64 freeAtNs_ = 0;
+    qint64 m_freeAtNs = 0;
 };

@@ -22,45 +22,45 @@ QString SystemError(const char *what)
 
 PseudoTerminal::~PseudoTerminal()
 {
-    Close();
+    close();
 }
 
-bool PseudoTerminal::Open(QString *error)
+bool PseudoTerminal::open(QString *error)
 {
-    Close();
-    if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) {
+    close();
+    if (openpty(&m_master, &m_slave, nullptr, nullptr, nullptr) != 0) {
         *error = SystemError("openpty");
-        master_ = slave_ = -1;
+        m_master = m_slave = -1;
         return false;
     }
     termios settings{};
-    if (tcgetattr(slave_, &settings) != 0) {
+    if (tcgetattr(m_slave, &settings) != 0) {
         *error = SystemError("tcgetattr");
-        Close();
+        close();
         return false;
     }
     cfmakeraw(&settings);
     cfsetspeed(&settings, B9600);
-    const int flags = fcntl(master_, F_GETFL);
-    if (tcsetattr(slave_, TCSANOW, &settings) != 0 || flags < 0
-        || fcntl(master_, F_SETFL, flags | O_NONBLOCK) != 0) {
+    const int flags = fcntl(m_master, F_GETFL);
+    if (tcsetattr(m_slave, TCSANOW, &settings) != 0 || flags < 0
+        || fcntl(m_master, F_SETFL, flags | O_NONBLOCK) != 0) {
         *error = SystemError("setting up the pseudo-terminal");
-        Close();
+        close();
         return false;
     }
-    const char *name = ttyname(slave_);
+    const char *name = ttyname(m_slave);
     if (!name) {
         *error = SystemError("ttyname");
-        Close();
+        close();
         return false;
     }
-    devicePath_ = QString::fromLocal8Bit(name);
+    m_devicePath = QString::fromLocal8Bit(name);
     return true;
 }
 
-void PseudoTerminal::Close()
+void PseudoTerminal::close()
 {
-    for (int *fd : {&master_, &slave_}) {
+    for (int *fd : {&m_master, &m_slave}) {
         if (*fd >= 0)
             ::close(*fd);
         *fd = -1;

@@ -17,16 +17,16 @@ public:
     // Opens a new pseudo-terminal with its slave side raw (no echo, no line
     // editing, no character translation) and its master side non-blocking.
     // Returns false with the system's reason in `error`.
-    bool Open(QString *error);
+    bool open(QString *error);
 
     // Closes both sides: the tool's port sees a hang-up, as when the cable is pulled.
-    void Close();
+    void close();
 
-    int MasterFd() const { return master_; }
-    const QString &DevicePath() const { return devicePath_; }
+    int masterFd() const { return m_master; }
+    const QString &devicePath() const { return m_devicePath; }
 
 private:
-    int master_ = -1;
-    int slave_ = -1;
-    QString devicePath_;
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_devicePath;
 };

@@ -13,104 +13,105 @@
 SimulatedUnit::SimulatedUnit(PseudoTerminal &terminal, QFileDevice &log, const UnitBehaviour &behaviour,
                              QObject *parent)
     : QObject(parent),
-      terminal_(terminal),
-      log_(log),
-      behaviour_(behaviour),
-      readNotifier_(terminal.MasterFd(), QSocketNotifier::Read),
-      writeNotifier_(terminal.MasterFd(), QSocketNotifier::Write)
+      m_terminal(terminal),
+      m_log(log),
+      m_behaviour(behaviour),
+      m_readNotifier(terminal.masterFd(), QSocketNotifier::Read),
+      m_writeNotifier(terminal.masterFd(), QSocketNotifier::Write)
 {
-    writeNotifier_.setEnabled(false);
-    connect(&readNotifier_, &QSocketNotifier::activated, this, &SimulatedUnit::OnReadable);
-    connect(&writeNotifier_, &QSocketNotifier::activated, this, &SimulatedUnit::Flush);
+    m_writeNotifier.setEnabled(false);
+    connect(&m_readNotifier, &QSocketNotifier::activated, this, &SimulatedUnit::onReadable);
+    connect(&m_writeNotifier, &QSocketNotifier::activated, this, &SimulatedUnit::flush);
 }
 
-void SimulatedUnit::OnReadable()
+void SimulatedUnit::onReadable()
 {
     char buffer[4096];
-    const ssize_t count = ::read(terminal_.MasterFd(), buffer, sizeof buffer);
+    const ssize_t count = ::read(m_terminal.masterFd(), buffer, sizeof buffer);
     if (count < 0 && (errno == EINTR || errno == EAGAIN))
         return;
     if (count <= 0) {
-        Fail(count == 0 ? QStringLiteral("end of input") : QString::fromLocal8Bit(std::strerror(errno)));
+        fail(count == 0 ? QStringLiteral("end of input") : QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }
 
     // A piece is complete when its last byte is; on a paced line that byte
     // arrives one byte time after the one before it.
-    const qint64 nowNs = queue_.NowNs();
-    const qint64 startNs = behaviour_.pace ? incoming_.Send(nowNs, count) : nowNs;
-    for (const FramedPiece &piece : framer_.Feed(QByteArray(buffer, count))) {
-        const qint64 doneNs = behaviour_.pace ? startNs + PacedLine::kByteNs * piece.endInFeed : nowNs;
-        queue_.At(doneNs, [this, piece, doneNs] { Handle(piece, doneNs); });
+    const qint64 nowNs = m_queue.nowNs();
+    const qint64 startNs = m_behaviour.pace ? m_incoming.send(nowNs, count) : nowNs;
+    for (const FramedPiece &piece : m_framer.feed(QByteArray(buffer, count))) {
+        const qint64 doneNs = m_behaviour.pace ? startNs + PacedLine::kByteNs * piece.endInFeed : nowNs;
+        m_queue.at(doneNs, [this, piece, doneNs] { handle(piece, doneNs); });
     }
 }
 
-void SimulatedUnit::Handle(const FramedPiece &piece, qint64 doneNs)
+void SimulatedUnit::handle(const FramedPiece &piece, qint64 doneNs)
 {
-    log_.write((piece.isBlock ? BlockLogLine(piece.bytes) : GarbageLogLine(piece.bytes)) + '\n');
-    log_.flush();
+    m_log.write((piece.isBlock ? BlockLogLine(piece.bytes) : GarbageLogLine(piece.bytes)) + '\n');
+    m_log.flush();
     if (!piece.isBlock)
         return;
-    if (++blocksReceived_ == behaviour_.unplugAfter) {
-        Unplug();
+    if (++m_blocksReceived == m_behaviour.unplugAfter) {
+        unplug();
         return;
     }
-    if (!Answers(piece.bytes))
+    if (!answers(piece.bytes))
         return;
-    for (const TimedBytes &write : PlanAnswer(behaviour_.answer, doneNs, behaviour_.pace ? &outgoing_ : nullptr))
-        queue_.At(write.dueNs, [this, bytes = write.bytes] { Write(bytes); });
+    PacedLine *line = m_behaviour.pace ? &m_outgoing : nullptr;
+    for (const TimedBytes &answer : PlanAnswer(m_behaviour.answer, doneNs, line))
+        m_queue.at(answer.dueNs, [this, bytes = answer.bytes] { write(bytes); });
 }
 
-bool SimulatedUnit::Answers(const QByteArray &block) const
+bool SimulatedUnit::answers(const QByteArray &block) const
 {
-    return !behaviour_.silent && !behaviour_.silentFor.contains(block.left(kTagSize));
+    return !m_behaviour.silent && !m_behaviour.silentFor.contains(block.left(kTagSize));
 }
 
-void SimulatedUnit::Write(const QByteArray &bytes)
+void SimulatedUnit::write(const QByteArray &bytes)
 {
-    unwritten_ += bytes;
-    Flush();
+    m_unwritten += bytes;
+    flush();
 }
 
 // Writes what the line takes now; the rest waits until the master side can take more.
-void SimulatedUnit::Flush()
+void SimulatedUnit::flush()
 {
-    while (!unwritten_.isEmpty()) {
-        const ssize_t count = ::write(terminal_.MasterFd(), unwritten_.constData(), size_t(unwritten_.size()));
+    while (!m_unwritten.isEmpty()) {
+        const ssize_t count = ::write(m_terminal.masterFd(), m_unwritten.constData(), size_t(m_unwritten.size()));
         if (count > 0) {
-            unwritten_.remove(0, count);
+            m_unwritten.remove(0, count);
             continue;
         }
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0 && errno == EAGAIN) {
-            writeNotifier_.setEnabled(true);
+            m_writeNotifier.setEnabled(true);
             return;
         }
-        Fail(count < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QStringLiteral("the line took no bytes"));
+        fail(count < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QStringLiteral("the line took no bytes"));
         return;
     }
-    writeNotifier_.setEnabled(false);
+    m_writeNotifier.setEnabled(false);
 }
 
-void SimulatedUnit::Unplug()
+void SimulatedUnit::unplug()
 {
-    Stop();
-    Q_EMIT Finished(0);
+    stop();
+    Q_EMIT finished(0);
 }
 
-void SimulatedUnit::Fail(const QString &what)
+void SimulatedUnit::fail(const QString &what)
 {
     qWarning("alarmcfg-unit: the line failed: %s", qUtf8Printable(what));
-    Stop();
-    Q_EMIT Finished(1);
+    stop();
+    Q_EMIT finished(1);
 }
 
 // Nothing more is read, written or scheduled, and both sides of the line are closed.
-void SimulatedUnit::Stop()
+void SimulatedUnit::stop()
 {
-    readNotifier_.setEnabled(false);
-    writeNotifier_.setEnabled(false);
-    queue_.Clear();
-    terminal_.Close();
+    m_readNotifier.setEnabled(false);
+    m_writeNotifier.setEnabled(false);
+    m_queue.clear();
+    m_terminal.close();
 }

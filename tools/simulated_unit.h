@@ -35,27 +35,27 @@ public:
 
 Q_SIGNALS:
     // The unit has stopped: 0 after pulling the cable, 1 after a failure of the line.
-    void Finished(int exitCode);
+    void finished(int exitCode);
 
 private:
-    void OnReadable();
-    void Handle(const FramedPiece &piece, qint64 doneNs);
-    bool Answers(const QByteArray &block) const;
-    void Write(const QByteArray &bytes);
-    void Flush();
-    void Unplug();
-    void Fail(const QString &what);
-    void Stop();
+    void onReadable();
+    void handle(const FramedPiece &piece, qint64 doneNs);
+    bool answers(const QByteArray &block) const;
+    void write(const QByteArray &bytes);
+    void flush();
+    void unplug();
+    void fail(const QString &what);
+    void stop();
 
-    PseudoTerminal &terminal_;
-    QFileDevice &log_;
-    const UnitBehaviour behaviour_;
-    QSocketNotifier readNotifier_;
-    QSocketNotifier writeNotifier_;
-    TimedQueue queue_;
-    BlockFramer framer_;
-    PacedLine incoming_;
-    PacedLine outgoing_;
-    QByteArray unwritten_;  // answer bytes the line did not take yet
-    int blocksReceived_ = 0;
+    PseudoTerminal &m_terminal;
+    QFileDevice &m_log;
+    const UnitBehaviour m_behaviour;
+    QSocketNotifier m_readNotifier;
+    QSocketNotifier m_writeNotifier;
+    TimedQueue m_queue;
+    BlockFramer m_framer;
+    PacedLine m_incoming;
+    PacedLine m_outgoing;
+    QByteArray m_unwritten;  // answer bytes the line did not take yet
+    int m_blocksReceived = 0;
 };

@@ -4,41 +4,41 @@
 
 TimedQueue::TimedQueue(QObject *parent) : QObject(parent)
 {
-    clock_.start();
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &TimedQueue::RunDue);
+    m_clock.start();
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &TimedQueue::runDue);
 }
 
-void TimedQueue::At(qint64 dueNs, std::function<void()> action)
+void TimedQueue::at(qint64 dueNs, std::function<void()> action)
 {
-    actions_.emplace(dueNs, std::move(action));
-    Arm();
+    m_actions.emplace(dueNs, std::move(action));
+    arm();
 }
 
-void TimedQueue::Clear()
+void TimedQueue::clear()
 {
-    actions_.clear();
-    timer_.stop();
+    m_actions.clear();
+    m_timer.stop();
 }
 
-void TimedQueue::RunDue()
+void TimedQueue::runDue()
 {
-    while (!actions_.empty() && actions_.begin()->first <= NowNs()) {
-        const std::function<void()> action = std::move(actions_.begin()->second);
-        actions_.erase(actions_.begin());
+    while (!m_actions.empty() && m_actions.begin()->first <= nowNs()) {
+        const std::function<void()> action = std::move(m_actions.begin()->second);
+        m_actions.erase(m_actions.begin());
         action();  // may add actions or clear the queue
     }
-    Arm();
+    arm();
 }
 
 // Wakes up at the earliest action, rounded up to whole milliseconds so that it is due then.
-void TimedQueue::Arm()
+void TimedQueue::arm()
 {
-    if (actions_.empty()) {
-        timer_.stop();
+    if (m_actions.empty()) {
+        m_timer.stop();
         return;
     }
-    const qint64 waitMs = (qMax<qint64>(0, actions_.begin()->first - NowNs()) + 999'999) / 1'000'000;
-    timer_.start(int(qMin<qint64>(waitMs, std::numeric_limits<int>::max())));
+    const qint64 waitMs = (qMax<qint64>(0, m_actions.begin()->first - nowNs()) + 999'999) / 1'000'000;
+    m_timer.start(int(qMin<qint64>(waitMs, std::numeric_limits<int>::max())));
 }

@@ -14,18 +14,18 @@ class TimedQueue : public QObject
 public:
     explicit TimedQueue(QObject *parent = nullptr);
 
-    qint64 NowNs() const { return clock_.nsecsElapsed(); }
+    qint64 nowNs() const { return m_clock.nsecsElapsed(); }
 
-    void At(qint64 dueNs, std::function<void()> action);
+    void at(qint64 dueNs, std::function<void()> action);
 
     // Drops every action not yet run.
-    void Clear();
+    void clear();
 
 private:
-    void RunDue();
-    void Arm();
+    void runDue();
+    void arm();
 
-    QElapsedTimer clock_;
-    QTimer timer_;
-    std::multimap<qint64, std::function<void()>> actions_;
+    QElapsedTimer m_clock;
+    QTimer m_timer;
+    std::multimap<qint64, std::function<void()>> m_actions;
 };

@@ -33,18 +33,18 @@ int main(int argc, char *argv[])
     QString error;
     PseudoTerminal terminal;
     DeviceSymlink symlink;
-    if (!terminal.Open(&error)
-        || (!options->linkPath.isEmpty() && !symlink.Create(options->linkPath, terminal.DevicePath(), &error))) {
+    if (!terminal.open(&error)
+        || (!options->linkPath.isEmpty() && !symlink.create(options->linkPath, terminal.devicePath(), &error))) {
         std::fprintf(stderr, "alarmcfg-unit: %s\n", qUtf8Printable(error));
         return 1;
     }
 
     // The first line names the device; whoever started the unit reads it to find the port.
-    out.write(terminal.DevicePath().toLocal8Bit() + '\n');
+    out.write(terminal.devicePath().toLocal8Bit() + '\n');
     out.flush();
 
     SimulatedUnit unit(terminal, options->logFile.isEmpty() ? out : logFile, options->behaviour);
-    QObject::connect(&unit, &SimulatedUnit::Finished, &app, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    QObject::connect(&unit, &SimulatedUnit::finished, &app, [](int exitCode) { QCoreApplication::exit(exitCode); });
     QuitOnTerminationSignals(app);
     return app.exec();
 }

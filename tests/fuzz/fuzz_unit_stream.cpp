@@ -56,7 +56,7 @@ Framed Frame(const QByteArray &stream, const std::vector<qsizetype> &feedSizes)
         const QByteArray feed = stream.mid(at, feedSizes[k % feedSizes.size()]);
         at += feed.size();
         qsizetype lastEnd = 0;
-        for (const FramedPiece &piece : framer.Feed(feed)) {
+        for (const FramedPiece &piece : framer.feed(feed)) {
             FUZZ_CHECK(piece.endInFeed >= lastEnd && piece.endInFeed <= feed.size());
             lastEnd = piece.endInFeed;
             out += piece.bytes;
@@ -68,11 +68,11 @@ Framed Frame(const QByteArray &stream, const std::vector<qsizetype> &feedSizes)
                 framed.garbage += piece.bytes;
             }
         }
-        FUZZ_CHECK(framer.Pending().size() < LayoutComsmsA7().size);
-        FUZZ_CHECK(framer.Pending().isEmpty() || CouldStartTag(framer.Pending()));
+        FUZZ_CHECK(framer.pending().size() < LayoutComsmsA7().size);
+        FUZZ_CHECK(framer.pending().isEmpty() || CouldStartTag(framer.pending()));
     }
-    FUZZ_CHECK(out + framer.Pending() == stream);
-    framed.pending = framer.Pending();
+    FUZZ_CHECK(out + framer.pending() == stream);
+    framed.pending = framer.pending();
     return framed;
 }
 
