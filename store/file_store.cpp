@@ -54,13 +54,8 @@ std::optional<QString> FileStore::read(const QString &key)
 {
     const QString path = filePath(key);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        addError(QStringLiteral("无法读取设置文件 %1：%2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         addError(QStringLiteral("无法读取设置文件 %1：%2")
                      .arg(QDir::toNativeSeparators(path), file.errorString()));
         return std::nullopt;
