@@ -13,5 +13,5 @@ build="${BUILD_DIR:-build}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug
 cmake --build "$build" -j"$(nproc)" --target render-pages
 mkdir -p docs
-QT_QPA_PLATFORM=offscreen "$build/tests/render-pages" docs
+QT_QPA_PLATFORM=offscreen "$build/tools/render-pages" docs
 echo "Wrote docs/main-page.png, docs/sensor-page.png and docs/wait-window.png"
