@@ -1,47 +1,35 @@
-#include "block_layouts.h"
+// The block exchange and the two page write sequences, against a scripted
+// port: the poll limit, answers in pieces, stale bytes, port errors; the
+// order of sends, stores and wait-window steps for each pattern of answers.
 #include "exchange.h"
-#include "fake_port.h"
-#include "page_settings.h"
+#include "test_support.h"
 #include "write_sequences.h"
 
 #include <QtTest>
 
 namespace {
 
-// The page of a first run, with one number typed the way people type them.
-MainPageValues DefaultMainPage()
-{
-    MemoryStore empty;
-    MainPageValues values = RestoreMainPage(empty).values;
-    values.text[1] = QStringLiteral("138 0013-8000");
-    return values;
-}
+const QString kFailure = QStringLiteral("message 写入设置失败！");
 
-SensorPageValues SensorPage()
+// Events written short: "A2" sends COMSMSA2, "fail" is the failure message,
+// "phrases", "alarm" and "sensors" the store points' files in order.
+EventLog Events(const QString &shorthand)
 {
-    SensorPageValues values;
-    for (int n = 1; n <= 10; ++n)
-        values.text[2 * n - 1] = QStringLiteral("%1号传感器").arg(n);
-    values.text[20] = QStringLiteral("13800138000");
-    return values;
-}
-
-QStringList Stores(const QStringList &keys)
-{
-    QStringList events;
-    for (const QString &key : keys)
-        events << QStringLiteral("store ") + key;
+    const QMap<QString, QString> groups{
+        {"phrases", "k1 g1 k8 g8 tel1 tel2 tel3 tel4 tel5 tel6"},
+        {"alarm", "Text16 Text17 Text18 Text19 Text20 Text21 Text22 Text23 Text24 Text25 Text26 Text27 Text28 "
+                  "Option5 Option6 Option7"},
+        {"sensors", "SMS1 Ttt1 SMS2 Ttt2 SMS3 Ttt3 SMS4 Ttt4 SMS5 Ttt5 SMS6 Ttt6 SMS7 Ttt7 SMS8 Ttt8 SMS9 Ttt9 "
+                    "SMS10 Ttt10"}};
+    EventLog events;
+    for (const QString &event : shorthand.split(QStringLiteral(", "))) {
+        for (const QString &key : groups.value(event).split(u' ', Qt::SkipEmptyParts))
+            events << "store " + key;
+        if (!groups.contains(event))
+            events << (event == "fail" ? kFailure : event.size() == 2 ? "send COMSMS" + event : event);
+    }
     return events;
 }
-
-const QStringList kFirstGroup = Stores({"k1", "g1", "k8", "g8", "tel1", "tel2", "tel3", "tel4", "tel5", "tel6"});
-const QStringList kSecondGroup =
-    Stores({"Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22", "Text23",
-            "Text24", "Text25", "Text26", "Text27", "Text28", "Option5", "Option6", "Option7"});
-const QStringList kSensorFiles =
-    Stores({"SMS1", "Ttt1", "SMS2", "Ttt2", "SMS3", "Ttt3", "SMS4", "Ttt4", "SMS5", "Ttt5",
-            "SMS6", "Ttt6", "SMS7", "Ttt7", "SMS8", "Ttt8", "SMS9", "Ttt9", "SMS10", "Ttt10"});
-const QString kFailure = QStringLiteral("message 写入设置失败！");
 
 }  // namespace
 
@@ -50,197 +38,175 @@ class TestWriteSequences : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void mainPageEvents_data();
-    void mainPageEvents();
-    void mainPageSendsTheBuiltBlocksAndStoresTheTypedValues();
-    void sensorPageEvents_data();
-    void sensorPageEvents();
-    void refusedWritesSendAndStoreNothing_data();
-    void refusedWritesSendAndStoreNothing();
-};
-
-void TestWriteSequences::mainPageEvents_data()
-{
-    QTest::addColumn<std::vector<FakePort::Reply>>("replies");
-    QTest::addColumn<QStringList>("events");
-    QTest::addColumn<int>("answered");
-
-    const FakePort::Reply yes{{1, "O"}}, no;
-    QTest::newRow("unit answers all")
-        << std::vector<FakePort::Reply>(6, yes)
-        << (QStringList{"enable 0", "send COMSMSA2", "place", "show", "send COMSMSAB"} + kFirstGroup
-            + QStringList{"send COMSMSA3", "send COMSMSA7"} + kSecondGroup
-            + QStringList{"send COMSMSA5", "send COMSMSA4", "show", "place", "timer", "store Check1",
-                          "enable 1"})
-        << 6;
-    QTest::newRow("unit absent")
-        << std::vector<FakePort::Reply>{}
-        << (QStringList{"enable 0", "send COMSMSA2", kFailure} + kFirstGroup
-            + QStringList{"send COMSMSA3", kFailure, "send COMSMSA7", kFailure} + kSecondGroup
-            + QStringList{"send COMSMSA5", kFailure, "send COMSMSA4", kFailure, "store Check1",
-                          "enable 1"})
-        << 0;
-    // A wait window left open with a still bar would look like a write in progress.
-    QTest::newRow("first answered, last not")
-        << std::vector<FakePort::Reply>{yes, yes, yes, yes, yes, no}
-        << (QStringList{"enable 0", "send COMSMSA2", "place", "show", "send COMSMSAB"} + kFirstGroup
-            + QStringList{"send COMSMSA3", "send COMSMSA7"} + kSecondGroup
-            + QStringList{"send COMSMSA5", "send COMSMSA4", kFailure, "close", "store Check1",
-                          "enable 1"})
-        << 5;
-    QTest::newRow("first not, last answered")
-        << std::vector<FakePort::Reply>{no, yes, yes, yes, yes}
-        << (QStringList{"enable 0", "send COMSMSA2", kFailure} + kFirstGroup
-            + QStringList{"send COMSMSA3", "send COMSMSA7"} + kSecondGroup
-            + QStringList{"send COMSMSA5", "send COMSMSA4", "show", "place", "timer", "store Check1",
-                          "enable 1"})
-        << 4;
-}
-
-void TestWriteSequences::mainPageEvents()
-{
-    QFETCH(std::vector<FakePort::Reply>, replies);
-    QFETCH(QStringList, events);
-    QFETCH(int, answered);
-
-    EventLog log;
-    FakePort port(&log);
-    port.replies = replies;
-    LoggingStore store(&log);
-    RecordingMessages messages(&log);
-    RecordingView view(&log);
-
-    const WriteResult result = WriteMainPage(DefaultMainPage(), port, store, messages, view);
-    QCOMPARE(log, events);
-    QCOMPARE(result.blocksAnswered, answered);
-    QCOMPARE(result.succeeded(), answered == 6);
-    QCOMPARE(store.values.size(), 27);
-}
-
-void TestWriteSequences::mainPageSendsTheBuiltBlocksAndStoresTheTypedValues()
-{
-    FakePort port;
-    port.answerAll(6);
-    MemoryStore store;
-    RecordingMessages messages;
-    EventLog log;
-    RecordingView view(&log);
-    MainPageValues values = DefaultMainPage();
-    values.text[15] = QStringLiteral("天下太平");
-    values.check1 = 1;
-    values.alarmMode = AlarmMode::CallOnly;
-    values.text[17] = QStringLiteral("（０２０）１２３４");
-
-    QVERIFY(WriteMainPage(values, port, store, messages, view).succeeded());
-    QCOMPARE(port.written, MainPageBlocks(values));
-    // Numbers go to the unit cleaned, and to the store as typed.
-    QCOMPARE(port.written[3].mid(168, 8), QByteArray::fromHex("0201234FFFFFFFFF"));
-    QCOMPARE(store.values["Text17"], values.text[17]);
-    QCOMPARE(store.values["tel1"], QStringLiteral("138 0013-8000"));
-    QCOMPARE(store.values["Check1"], QStringLiteral(" 1 "));
-    QCOMPARE(store.values["Option6"], QStringLiteral("True"));
-    QCOMPARE(store.values["Option7"], QStringLiteral("False"));
-    // The password travels but is never stored.
-    QCOMPARE(port.written[3].mid(265, 8), QByteArray::fromHex("59294E0B592A5E73"));
-    QVERIFY(!store.values.contains("Text15"));
-}
-
-void TestWriteSequences::sensorPageEvents_data()
-{
-    QTest::addColumn<std::vector<FakePort::Reply>>("replies");
-    QTest::addColumn<QStringList>("events");
-
-    const FakePort::Reply yes{{1, "O"}}, no;
-    QTest::newRow("unit answers both")
-        << std::vector<FakePort::Reply>{yes, yes}
-        << (QStringList{"enable 0", "send COMSMSA8", "place", "show", "send COMSMSAH", "show", "place",
-                        "timer", "enable 1"}
-            + kSensorFiles);
-    QTest::newRow("unit absent")
-        << std::vector<FakePort::Reply>{}
-        << (QStringList{"enable 0", "send COMSMSA8", kFailure, "enable 1"} + kSensorFiles);
-    QTest::newRow("second not answered")
-        << std::vector<FakePort::Reply>{yes, no}
-        << (QStringList{"enable 0", "send COMSMSA8", "place", "show", "send COMSMSAH", kFailure,
-                        "close", "enable 1"}
-            + kSensorFiles);
-}
-
-void TestWriteSequences::sensorPageEvents()
-{
-    QFETCH(std::vector<FakePort::Reply>, replies);
-    QFETCH(QStringList, events);
-
-    EventLog log;
-    FakePort port(&log);
-    port.replies = replies;
-    LoggingStore store(&log);
-    RecordingMessages messages(&log);
-    RecordingView view(&log);
-
-    const SensorPageValues values = SensorPage();
-    WriteSensorPage(values, port, store, messages, view);
-    QCOMPARE(log, events);
-    QCOMPARE(port.written.first(), BuildComsmsA8(values));
-    QCOMPARE(store.values["Ttt10"], QStringLiteral("13800138000"));
-}
-
-void TestWriteSequences::refusedWritesSendAndStoreNothing_data()
-{
-    QTest::addColumn<bool>("mainPage");
-    QTest::addColumn<bool>("portOpen");
-    QTest::addColumn<int>("badControl");
-    QTest::addColumn<QString>("badValue");
-    QTest::addColumn<QStringList>("mentioned");
-
-    QTest::newRow("main: invalid numbers and password")
-        << true << true << 23 << QStringLiteral("+8613800138000")
-        << QStringList{QStringLiteral("报警拨打电话号码1"), QStringLiteral("4个汉字")};
-    QTest::newRow("main: port closed") << true << false << 0 << QString()
-                                       << QStringList{QStringLiteral("/dev/fake")};
-    QTest::newRow("sensor: 17 digits") << false << true << 4 << QStringLiteral("12345678901234567")
-                                       << QStringList{QStringLiteral("02号")};
-    QTest::newRow("sensor: port closed") << false << false << 0 << QString()
-                                         << QStringList{QStringLiteral("未打开")};
-}
-
-void TestWriteSequences::refusedWritesSendAndStoreNothing()
-{
-    QFETCH(bool, mainPage);
-    QFETCH(bool, portOpen);
-    QFETCH(int, badControl);
-    QFETCH(QString, badValue);
-    QFETCH(QStringList, mentioned);
-
-    EventLog log;
-    FakePort port(&log);
-    port.open = portOpen;
-    port.answerAll(6);
-    LoggingStore store(&log);
-    RecordingMessages messages(&log);
-    RecordingView view(&log);
-
-    WriteResult result;
-    if (mainPage) {
-        MainPageValues values = DefaultMainPage();
-        if (badControl) {
-            values.text[badControl] = badValue;
-            values.text[15] = QStringLiteral("abcd");
-        }
-        result = WriteMainPage(values, port, store, messages, view);
-    } else {
-        SensorPageValues values = SensorPage();
-        if (badControl)
-            values.text[badControl] = badValue;
-        result = WriteSensorPage(values, port, store, messages, view);
+    void exchange_data()
+    {
+        QTest::addColumn<QString>("fault");  // of the port: "closed", "rejects" the write, "fails" at the third read
+        QTest::addColumn<int>("answerAtRead");
+        QTest::addColumn<QByteArray>("answer");  // empty: none is read in time
+        QTest::addColumn<int>("reads");
+        QTest::addColumn<int>("waits");
+        QTest::addColumn<QString>("reason");  // added to the failure message
+        QTest::newRow("one byte at once") << "" << 1 << QByteArray("\x00", 1) << 1 << 0 << "";
+        QTest::newRow("many bytes later") << "" << 37 << QByteArray(600, 'x') << 37 << 36 << "";
+        QTest::newRow("at the last read that counts") << "" << 100 << QByteArray("A") << 100 << 99 << "";
+        QTest::newRow("one read too late") << "" << 101 << QByteArray() << 100 << 99 << "";
+        QTest::newRow("silence") << "" << 0 << QByteArray() << 100 << 99 << "";
+        QTest::newRow("not open") << "closed" << 1 << QByteArray() << 0 << 0 << "串口未打开";
+        QTest::newRow("write rejected") << "rejects" << 1 << QByteArray() << 0 << 0 << "write rejected";
+        QTest::newRow("unplugged while waiting") << "fails" << 0 << QByteArray() << 3 << 2 << "device removed";
     }
-    QVERIFY(result.refused);
-    QVERIFY(!result.succeeded());
-    QCOMPARE(log.size(), 1);  // one message, nothing sent, stored or shown
-    QVERIFY(log[0].startsWith("message "));
-    for (const QString &part : mentioned)
-        QVERIFY2(messages.shown[0].second.contains(part), qPrintable(messages.shown[0].second));
-}
+
+    // The receive count is read up to kPollLimit times, the first right after
+    // sending; any byte answers. Without an answer, or when the port fails,
+    // the write-failure message shows, with the port's reason if it has one.
+    void exchange()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, answerAtRead);
+        QFETCH(QByteArray, answer);
+        QFETCH(int, reads);
+        QFETCH(int, waits);
+        QFETCH(QString, reason);
+        FakePort port;
+        port.open = fault != "closed";
+        port.rejectWrite = fault == "rejects";
+        port.failAtRead = fault == "fails" ? 3 : 0;
+        port.replies = {{{answerAtRead, answer.isEmpty() ? "A" : answer}}};
+        RecordingMessages messages;
+        const QByteArray block("COMSMSA5" + QByteArray(16, '\0'));
+        QCOMPARE(ExchangeBlock(port, block, messages), !answer.isEmpty());
+        QCOMPARE(port.written, fault.isEmpty() || fault == "fails" ? QList<QByteArray>{block} : QList<QByteArray>());
+        QCOMPARE(port.reads, reads);
+        QCOMPARE(port.waits, waits);
+        QVERIFY(port.waiting.isEmpty() || answer.isEmpty());
+        QCOMPARE(messages.titles, answer.isEmpty() ? QStringList{"写入设置失败！"} : QStringList());
+        const QString text = "设置写入失败。你可能存在以下之一的错误：\n\r1：TQ18/TQ18G未起动成功（LED0不亮）。\n\r"
+                             "2：TQ18/TQ18G与计算机的串口电缆未连接好。\n\r3：串口设置错误，请在“版本查询”中重新设置COM口。"
+            + (reason.isEmpty() ? QString() : "\n\r（串口 /dev/fake：" + reason + "）");
+        QCOMPARE(messages.texts, answer.isEmpty() ? QStringList{text} : QStringList());
+    }
+
+    // Only the count seen is read; the rest of an answer arrives late, belongs
+    // to its block and is dropped before the next one, as are bytes waiting
+    // from before: neither answers a block.
+    void lateAndStaleBytesDoNotAnswer()
+    {
+        FakePort port;
+        port.replies = {{{3, "ab"}, {5, "cde"}}};
+        RecordingMessages messages;
+        QVERIFY(ExchangeBlock(port, "COMSMSA3", messages));
+        port.bytesWaiting();
+        port.bytesWaiting();
+        QCOMPARE(port.waiting, QByteArray("cde"));
+        QVERIFY(!ExchangeBlock(port, "COMSMSA4", messages));
+        port.waiting = "late";
+        QVERIFY(!ExchangeBlock(port, "COMSMSA2", messages));
+        QCOMPARE(port.reads, kPollLimit);
+        QCOMPARE(messages.titles.size(), 2);
+    }
+
+    void events_data()
+    {
+        QTest::addColumn<bool>("sensorPage");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("events");
+        QTest::newRow("main: unit answers all") << false << "yyyyyy"
+            << "enable 0, A2, place, show, AB, phrases, A3, A7, alarm, A5, A4, show, place, timer, store Check1, enable 1";
+        QTest::newRow("main: unit absent") << false << ""
+            << "enable 0, A2, fail, phrases, A3, fail, A7, fail, alarm, A5, fail, A4, fail, store Check1, enable 1";
+        // A wait window left open with a still bar would look like a write in progress.
+        QTest::newRow("main: first answered, last not") << false << "yyyyyn"
+            << "enable 0, A2, place, show, AB, phrases, A3, A7, alarm, A5, A4, fail, close, store Check1, enable 1";
+        QTest::newRow("main: first not, last answered") << false << "nyyyy"
+            << "enable 0, A2, fail, phrases, A3, A7, alarm, A5, A4, show, place, timer, store Check1, enable 1";
+        QTest::newRow("sensor: unit answers both") << true << "yy"
+            << "enable 0, A8, place, show, AH, show, place, timer, enable 1, sensors";
+        QTest::newRow("sensor: unit absent") << true << "" << "enable 0, A8, fail, enable 1, sensors";
+        QTest::newRow("sensor: second not answered") << true << "yn"
+            << "enable 0, A8, place, show, AH, fail, close, enable 1, sensors";
+    }
+
+    // The order of everything a write does, for each pattern of answers.
+    void events()
+    {
+        QFETCH(bool, sensorPage);
+        QFETCH(QString, answers);
+        QFETCH(QString, events);
+        EventLog log;
+        FakePort port(&log);
+        port.answer(answers);
+        LoggingStore store(&log);
+        RecordingMessages messages(&log);
+        RecordingView view(&log);
+        const WriteResult result = sensorPage ? WriteSensorPage(TypedSensorPage(), port, store, messages, view)
+                                              : WriteMainPage(TypedMainPage(), port, store, messages, view);
+        QCOMPARE(log, Events(events));
+        QCOMPARE(result.blocksSent, int(port.written.size()));
+        QCOMPARE(result.blocksAnswered, int(answers.count(u'y')));
+        QCOMPARE(result.succeeded(), !events.contains("fail"));
+    }
+
+    void sendsTheBuiltBlocksAndStoresTheTypedValues()
+    {
+        FakePort port;
+        port.answer("yyyyyyyy");
+        MemoryStore store;
+        RecordingMessages messages;
+        RecordingView view;
+        MainPageValues values = TypedMainPage();
+        values.text[15] = QStringLiteral("天下太平");
+        values.text[17] = QStringLiteral("（０２０）１２３４");
+        QVERIFY(WriteMainPage(values, port, store, messages, view).succeeded());
+        QVERIFY(WriteSensorPage(TypedSensorPage(), port, store, messages, view).succeeded());
+        QCOMPARE(port.written, MainPageBlocks(values) + SensorPageBlocks(TypedSensorPage()));
+        // Numbers go to the unit cleaned, and to the store as typed; the
+        // password travels but is never stored.
+        QCOMPARE(store.values["Text17"], values.text[17]);
+        QCOMPARE(store.values["tel1"], QStringLiteral("138 0013-8000"));
+        QCOMPARE(store.values["Ttt10"], QStringLiteral("13800138000"));
+        QVERIFY(!store.values.contains("Text15"));
+    }
+
+    void refusedWritesSendAndStoreNothing_data()
+    {
+        QTest::addColumn<bool>("sensorPage");
+        QTest::addColumn<bool>("portOpen");  // open: the page holds values the unit cannot hold
+        QTest::addColumn<QStringList>("mentioned");
+        QTest::newRow("main: invalid number and password") << false << true
+                                                           << QStringList{"报警拨打电话号码1", "4个汉字"};
+        QTest::newRow("main: port closed") << false << false << QStringList{"/dev/fake"};
+        QTest::newRow("sensor: 17 digits") << true << true << QStringList{"02号"};
+        QTest::newRow("sensor: port closed") << true << false << QStringList{"未打开"};
+    }
+
+    void refusedWritesSendAndStoreNothing()
+    {
+        QFETCH(bool, sensorPage);
+        QFETCH(bool, portOpen);
+        QFETCH(QStringList, mentioned);
+        EventLog log;
+        FakePort port(&log);
+        port.open = portOpen;
+        port.answer("yyyyyy");
+        LoggingStore store(&log);
+        RecordingMessages messages(&log);
+        RecordingView view(&log);
+        MainPageValues main = TypedMainPage();
+        SensorPageValues sensors = TypedSensorPage();
+        if (portOpen) {
+            main.text[23] = QStringLiteral("+8613800138000");
+            main.text[15] = QStringLiteral("abcd");
+            sensors.text[4] = QStringLiteral("12345678901234567");
+        }
+        const WriteResult result = sensorPage ? WriteSensorPage(sensors, port, store, messages, view)
+                                              : WriteMainPage(main, port, store, messages, view);
+        QVERIFY(result.refused && !result.succeeded());
+        QCOMPARE(log.size(), 1);  // one message; nothing sent, stored or shown
+        QVERIFY(log[0].startsWith("message "));
+        for (const QString &part : mentioned)
+            QVERIFY2(messages.texts[0].contains(part), qPrintable(messages.texts[0]));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestWriteSequences)
 #include "test_write_sequences.moc"
