@@ -4,7 +4,8 @@
 #     UndefinedBehaviorSanitizer (build-asan), the soak test aside; any
 #     finding fails its test;
 #  2. the leak check of a full GUI write: both pages' write buttons clicked
-#     against the simulated unit (test_gui_write) under LeakSanitizer, on its own;
+#     against the simulated unit (test_pages writeButtons) under LeakSanitizer,
+#     on its own;
 #  3. the fuzz targets, about a minute in all (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +19,7 @@ cmake --build build-asan -j"$(nproc)"
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" --label-exclude soak
 
 echo "== leak check of a full GUI write"
-build-asan/tests/test_gui_write -silent
+build-asan/tests/test_pages -silent writeButtons
 
 echo "== fuzz targets"
 scripts/fuzz.sh

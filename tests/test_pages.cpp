@@ -1,8 +1,19 @@
+// The three windows against a settings directory of their own, with
+// simulated units on pseudo-terminals behind COM1 to COM4: start-up,
+// navigation and exit, the boxes' typing limits, the write buttons end to
+// end, and profiles imported and exported from the main page.
+#include "file_store.h"
+#include "form1.h"
 #include "form2.h"
 #include "form3.h"
 #include "multi_line_box.h"
-#include "page_test_support.h"
+#include "profile.h"
+#include "serial_link.h"
+#include "test_support.h"
+#include "twips.h"
 #include "typing_limit.h"
+#include "unit_process.h"
+#include "write_sequences.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,12 +27,60 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <deque>
+
 namespace {
 
-void DestroyClosedWindows()
+// The main page on a settings directory not created yet, with `devices`
+// behind COM1, COM2, ...; loaded by start().
+struct PageFixture
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+    explicit PageFixture(const QStringList &devices)
+        : store(parent.filePath(QStringLiteral("woclc1k"))), link([&devices] {
+              ComPortMap map;
+              for (int k = 0; k < devices.size(); ++k)
+                  map.setOverride(k + 1, devices[k]);
+              return map;
+          }())
+    {
+    }
+
+    Form1 &start()
+    {
+        page = std::make_unique<Form1>(link, store, messages);
+        return *page;
+    }
+    template <typename Widget = QWidget>
+    Widget *find(const QString &name, QWidget *root = nullptr)
+    {
+        return (root ? root : page.get())->findChild<Widget *>(name);
+    }
+    // Writes one settings file as the store does.
+    void storeValue(const QString &key, const QString &value)
+    {
+        store.ensureDirectory();
+        QVERIFY(store.write(key, value));
+    }
+    QString storedValue(const QString &key) { return store.read(key).value_or(QStringLiteral("<unreadable>")); }
+    // Removes every settings file, so that storedKeys() then tells what was written.
+    void removeFiles()
+    {
+        for (const QString &key : storedKeys())
+            QFile::remove(store.filePath(key));
+    }
+    QStringList storedKeys() const  // sorted
+    {
+        return QDir(store.directory()).entryList({QStringLiteral("*.cck")}, QDir::Files, QDir::Name).replaceInStrings(".cck", "");
+    }
+
+    QTemporaryDir parent;
+    FileStore store;
+    RecordingMessages messages;
+    SerialLink link;
+    std::unique_ptr<Form1> page;
+};
+
+const QStringList kComOptions{"Option1", "Option2", "Option3", "Option4"};
 
 // Types text as a keyboard with an input method would, any character.
 void Type(QWidget *widget, const QString &text)
@@ -31,366 +90,380 @@ void Type(QWidget *widget, const QString &text)
 }
 
 // The named widgets that Tab visits, in order, from `first`.
-QStringList FocusOrder(QWidget &page, const QString &first)
+QString FocusOrder(QWidget &page, const QString &first)
 {
     QWidget *start = page.findChild<QWidget *>(first);
     QStringList names;
     for (QWidget *widget = start; names.isEmpty() || widget != start; widget = widget->nextInFocusChain())
         if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty())
             names.append(widget->objectName());
-    return names;
-}
-
-QStringList Names(const QString &kind, std::initializer_list<int> numbers)
-{
-    QStringList names;
-    for (int n : numbers)
-        names.append(kind + QString::number(n));
-    return names;
+    return names.join(u' ');
 }
 
 }  // namespace
 
-// The three windows against a settings directory of their own, with
-// pseudo-terminals standing in for the serial devices behind COM1 to COM4.
 class TestPages : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init()
+    {
+        for (int k = 0; k < 4; ++k)
+            m_devices << m_units.emplace_back().device();
+        m_fixture = std::make_unique<PageFixture>(m_devices);
+    }
 
-    void firstStartCreatesTheFilesAndShowsTheDefaults();
-    void storedValuesComeBack();
-    void storedComChoiceOpensItsPort_data();
-    void storedComChoiceOpensItsPort();
-    void portThatCannotBeOpenedIsReportedOnce();
-    void unreadableSettingsFilesAreReportedOnceAndDefaulted();
+    void cleanup()
+    {
+        m_fixture.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows go
+        m_units.clear();
+        m_devices.clear();
+    }
 
-    void endingStoresOnlyTheComOptions_data();
-    void endingStoresOnlyTheComOptions();
-    void sensorPageReplacesTheMainPageAndForgetsEdits_data();
-    void sensorPageReplacesTheMainPageAndForgetsEdits();
-    void focusOrders();
+    // Stored values come back, even those the boxes would not take; a file
+    // that cannot be read gives its default, and one message names it.
+    void storedValuesComeBack()
+    {
+        const QMap<QString, QString> stored{
+            {"Text16", "第一行\r\n第二行"}, {"Check1", " 1 "}, {"k8", "这条密语超过了十一个字的长度"},
+            {"tel1", "138 0013 8000"}, {"Text28", "02112345678"}, {"Option5", "False"}, {"Option6", "maybe"},
+            {"Option7", "False"}, {"Text15", "别的密码"}};  // no field reads Text15
+        for (auto it = stored.begin(); it != stored.end(); ++it)
+            m_fixture->storeValue(it.key(), it.value());
+        QDir(m_fixture->store.directory()).mkdir(QStringLiteral("k1.cck"));
+        const MainPageValues values = m_fixture->start().values();
+        QCOMPARE(values.text[16], QStringLiteral("第一行\r\n第二行"));
+        QCOMPARE(m_fixture->find<MultiLineBox>(QStringLiteral("Text16"))->toPlainText(), QStringLiteral("第一行\n第二行"));
+        QCOMPARE(values.check1, 1);
+        QCOMPARE(values.text[13], QStringLiteral("这条密语超过了十一个字的长度"));  // shown whole
+        QCOMPARE(values.text[1], QStringLiteral("138 0013 8000"));
+        QCOMPARE(values.text[28], QStringLiteral("02112345678"));
+        QCOMPARE(values.alarmMode, AlarmMode::None);  // Option6 as its default, False
+        QCOMPARE(values.text[15], QStringLiteral("秋水长天"));
+        QCOMPARE(values.text[7], QStringLiteral("青山绿水"));
+        QCOMPARE(m_fixture->messages.texts.size(), 1);
+        QVERIFY(m_fixture->messages.texts[0].contains(QStringLiteral("k1.cck")));
+        QVERIFY(m_fixture->messages.texts[0].contains(QStringLiteral("Option6.cck")));
+    }
 
-    void waitWindowRunsItsBarAndUnloads();
+    void startOpensTheStoredComChoice_data()
+    {
+        QTest::addColumn<QStringList>("stored");  // Option1..Option4
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("port");
+        QTest::newRow("first start: nothing stored") << QStringList() << 1 << 1;
+        QTest::newRow("COM3") << QStringList{"False", "False", "True", "False"} << 3 << 3;
+        QTest::newRow("two stored, the higher wins") << QStringList{"False", "True", "False", "True"} << 4 << 4;
+        QTest::newRow("none, COM1 stays open") << QStringList{"False", "False", "False", "False"} << 0 << 1;
+        QTest::newRow("numbers") << QStringList{"0", "1", "0", "0"} << 2 << 2;
+    }
 
-    void oneLineBoxesLimitTyping();
-    void multiLineBoxCountsLineBreaksAsTwo();
+    // The load creates every missing file, shows the defaults and opens the
+    // port of the stored COM choice, without a message.
+    void startOpensTheStoredComChoice()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(int, selected);
+        QFETCH(int, port);
+        for (int k = 0; k < stored.size(); ++k)
+            m_fixture->storeValue(kComOptions[k], stored[k]);
+        Form1 &page = m_fixture->start();
+        QCOMPARE(m_fixture->storedKeys().size(), 31);
+        QCOMPARE(page.values(), DefaultMainPage());  // the store's defaults, which its own test pins
+        QCOMPARE(page.selectedCom(), selected);
+        QCOMPARE(m_fixture->link.commPort(), port);
+        QCOMPARE(m_fixture->link.port().deviceName(), m_devices[port - 1]);
+        const QString status = m_fixture->find<QLabel>(QStringLiteral("PortStatus"))->text();
+        QVERIFY2(status.contains(m_devices[port - 1]) && status.contains(QStringLiteral("已打开")), qPrintable(status));
+        QVERIFY(m_fixture->messages.titles.isEmpty());
+    }
 
-private:
-    std::unique_ptr<PseudoTerminals> m_terminals;
-    std::unique_ptr<PageFixture> m_fixture;
-};
+    void portThatCannotBeOpenedIsReportedOnce()
+    {
+        const QString missing = QStringLiteral("/dev/alarmcfg-no-such-device");
+        m_fixture = std::make_unique<PageFixture>(QStringList{missing, m_devices[1], missing});
+        m_fixture->storeValue(QStringLiteral("Option3"), QStringLiteral("True"));
+        m_fixture->start();
+        // COM1 fails at every start; only the stored port's failure is reported.
+        QCOMPARE(m_fixture->messages.texts.size(), 1);
+        QVERIFY(m_fixture->messages.texts[0].contains(QStringLiteral("COM3")) && m_fixture->messages.texts[0].contains(missing));
+        QVERIFY(!m_fixture->link.port().isOpen());
+        QVERIFY(m_fixture->find<QLabel>(QStringLiteral("PortStatus"))->text().contains(QStringLiteral("未打开")));
 
-void TestPages::init()
-{
-    m_terminals = std::make_unique<PseudoTerminals>(4);
-    m_fixture = std::make_unique<PageFixture>(m_terminals->devices);
-}
+        m_fixture->removeFiles();
+        m_fixture->find<QRadioButton>(QStringLiteral("Option2"))->click();
+        QCOMPARE(m_fixture->messages.texts.size(), 1);
+        QCOMPARE(m_fixture->link.port().deviceName(), m_devices[1]);
+        QVERIFY(m_fixture->link.port().isOpen());
+        QVERIFY(m_fixture->storedKeys().isEmpty());  // a click is never stored
+    }
 
-void TestPages::cleanup()
-{
-    m_fixture.reset();
-    DestroyClosedWindows();
-    m_terminals.reset();
-}
+    void endingStoresOnlyTheComOptions_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("stored");
+        QTest::newRow("main page 退    出") << "main exit" << kComOptions;
+        QTest::newRow("sensor page 退   出") << "sensor exit" << kComOptions;
+        QTest::newRow("main page's window frame") << "frame" << QStringList();
+    }
 
-void TestPages::firstStartCreatesTheFilesAndShowsTheDefaults()
-{
-    PageFixture &f = *m_fixture;
-    Form1 &page = f.start();
-
-    QStringList allKeys = MainPageWriteKeys() + ComOptionKeys();
-    allKeys.sort();
-    QCOMPARE(f.storedKeys(), allKeys);
-    QVERIFY(f.messages.titles.isEmpty());
-    MainPageValues defaults;
-    defaults.text[7] = QStringLiteral("青山绿水");
-    defaults.text[8] = QStringLiteral("白云深处");
-    defaults.text[13] = QStringLiteral("春风化雨");
-    defaults.text[14] = QStringLiteral("明月清泉");
-    defaults.text[15] = QStringLiteral("秋水长天");
-    defaults.text[16] = QStringLiteral("你的汽车被碰，请查看！");
-    defaults.alarmMode = AlarmMode::SmsAndCall;
-    QCOMPARE(page.values(), defaults);
-
-    QCOMPARE(page.selectedCom(), 1);
-    QCOMPARE(f.link.port().deviceName(), m_terminals->devices[0]);
-    QVERIFY(f.link.port().isOpen());
-    const QString status = f.find<QLabel>(QStringLiteral("PortStatus"))->text();
-    QVERIFY2(status.contains(m_terminals->devices[0]) && status.contains(QStringLiteral("已打开")),
-             qPrintable(status));
-}
-
-void TestPages::storedValuesComeBack()
-{
-    PageFixture &f = *m_fixture;
-    f.storeValue(QStringLiteral("Text16"), QStringLiteral("第一行\r\n第二行"));
-    f.storeValue(QStringLiteral("Check1"), QStringLiteral(" 1 "));
-    f.storeValue(QStringLiteral("k1"), QStringLiteral("这条密语超过了十一个字的长度"));
-    f.storeValue(QStringLiteral("tel1"), QStringLiteral("138 0013 8000"));
-    f.storeValue(QStringLiteral("Text28"), QStringLiteral("02112345678"));
-    for (const QString &key : Names(QStringLiteral("Option"), {5, 6, 7}))
-        f.storeValue(key, QStringLiteral("False"));
-    f.storeValue(QStringLiteral("Text15"), QStringLiteral("别的密码"));  // no field reads it
-    Form1 &page = f.start();
-
-    const MainPageValues values = page.values();
-    QCOMPARE(values.text[16], QStringLiteral("第一行\r\n第二行"));
-    QCOMPARE(f.find<MultiLineBox>(QStringLiteral("Text16"))->toPlainText(), QStringLiteral("第一行\n第二行"));
-    QVERIFY(f.find<QCheckBox>(QStringLiteral("Check1"))->isChecked());
-    QCOMPARE(values.check1, 1);
-    QCOMPARE(values.text[7], QStringLiteral("这条密语超过了十一个字的长度"));  // shown whole
-    QCOMPARE(values.text[1], QStringLiteral("138 0013 8000"));
-    QCOMPARE(values.text[28], QStringLiteral("02112345678"));
-    QCOMPARE(values.alarmMode, AlarmMode::None);
-    for (const QString &name : Names(QStringLiteral("Option"), {5, 6, 7}))
-        QVERIFY(!f.find<QRadioButton>(name)->isChecked());
-    QCOMPARE(values.text[15], QStringLiteral("秋水长天"));
-}
-
-void TestPages::storedComChoiceOpensItsPort_data()
-{
-    QTest::addColumn<QStringList>("stored");  // Option1..Option4
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("port");
-    QTest::newRow("COM3") << QStringList{"False", "False", "True", "False"} << 3 << 3;
-    QTest::newRow("two stored, the higher wins") << QStringList{"False", "True", "False", "True"} << 4 << 4;
-    QTest::newRow("none, COM1 stays open") << QStringList{"False", "False", "False", "False"} << 0 << 1;
-    QTest::newRow("numbers") << QStringList{"0", "1", "0", "0"} << 2 << 2;
-}
-
-void TestPages::storedComChoiceOpensItsPort()
-{
-    QFETCH(QStringList, stored);
-    QFETCH(int, selected);
-    QFETCH(int, port);
-    PageFixture &f = *m_fixture;
-    for (int k = 0; k < 4; ++k)
-        f.storeValue(ComOptionKeys()[k], stored[k]);
-    Form1 &page = f.start();
-
-    QCOMPARE(page.selectedCom(), selected);
-    QCOMPARE(f.link.commPort(), port);
-    QCOMPARE(f.link.port().deviceName(), m_terminals->devices[port - 1]);
-    QVERIFY(f.link.port().isOpen());
-    QVERIFY(f.messages.titles.isEmpty());
-}
-
-void TestPages::portThatCannotBeOpenedIsReportedOnce()
-{
-    const QString missing = QStringLiteral("/dev/alarmcfg-no-such-device");
-    const QStringList &devices = m_terminals->devices;
-    PageFixture f({missing, devices[1], missing});
-    f.storeValue(QStringLiteral("Option3"), QStringLiteral("True"));
-    f.start();
-
-    // COM1 fails at every start; only the stored port's failure is reported.
-    QCOMPARE(f.messages.texts.size(), 1);
-    QVERIFY(f.messages.texts[0].contains(QStringLiteral("COM3")) && f.messages.texts[0].contains(missing));
-    QVERIFY(!f.link.port().isOpen());
-    QVERIFY(f.find<QLabel>(QStringLiteral("PortStatus"))->text().contains(QStringLiteral("未打开")));
-
-    f.removeFiles();
-    f.find<QRadioButton>(QStringLiteral("Option2"))->click();
-    QCOMPARE(f.messages.texts.size(), 1);
-    QCOMPARE(f.link.port().deviceName(), devices[1]);
-    QVERIFY(f.link.port().isOpen());
-    QVERIFY(f.storedKeys().isEmpty());  // a click is never stored
-
-    PageFixture second({missing, devices[3]});
-    second.storeValue(QStringLiteral("Option2"), QStringLiteral("True"));
-    second.start();
-    QVERIFY(second.messages.titles.isEmpty());
-    QCOMPARE(second.link.port().deviceName(), devices[3]);
-}
-
-void TestPages::unreadableSettingsFilesAreReportedOnceAndDefaulted()
-{
-    PageFixture &f = *m_fixture;
-    f.storeValue(QStringLiteral("Option6"), QStringLiteral("maybe"));
-    QDir(f.directory).mkdir(QStringLiteral("k1.cck"));
-    Form1 &page = f.start();
-
-    QCOMPARE(f.messages.texts.size(), 1);
-    QVERIFY(f.messages.texts[0].contains(QStringLiteral("k1.cck")));
-    QVERIFY(f.messages.texts[0].contains(QStringLiteral("Option6.cck")));
-    QCOMPARE(page.values().text[7], QStringLiteral("青山绿水"));
-    QCOMPARE(page.values().alarmMode, AlarmMode::SmsAndCall);
-}
-
-void TestPages::endingStoresOnlyTheComOptions_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("stored");
-    QTest::newRow("main page 退    出") << "main exit" << ComOptionKeys();
-    QTest::newRow("sensor page 退   出") << "sensor exit" << ComOptionKeys();
-    QTest::newRow("main page's window frame") << "frame" << QStringList();
-}
-
-void TestPages::endingStoresOnlyTheComOptions()
-{
-    QFETCH(QString, how);
-    QFETCH(QStringList, stored);
-    PageFixture &f = *m_fixture;
-    Form1 &page = f.start();
-    page.show();
-    QSignalSpy quit(&page, &Form1::quitRequested);
-    f.find<QRadioButton>(QStringLiteral("Option3"))->click();
-    f.find<QLineEdit>(QStringLiteral("Text7"))->setText(QStringLiteral("不存"));
-    if (how == QLatin1String("sensor exit")) {
-        f.find<QPushButton>(QStringLiteral("Command3"))->click();
-        f.removeFiles();
-        f.find<QPushButton>(QStringLiteral("Command3"), page.sensorPage())->click();
-    } else {
-        f.removeFiles();
+    void endingStoresOnlyTheComOptions()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, stored);
+        Form1 &page = m_fixture->start();
+        page.show();
+        QSignalSpy quit(&page, &Form1::quitRequested);
+        m_fixture->find<QRadioButton>(QStringLiteral("Option3"))->click();
+        m_fixture->find<QLineEdit>(QStringLiteral("Text7"))->setText(QStringLiteral("不存"));
+        if (how == QLatin1String("sensor exit"))
+            m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
+        m_fixture->removeFiles();
         if (how == QLatin1String("frame"))
             page.close();
         else
-            f.find<QPushButton>(QStringLiteral("Command2"))->click();
+            m_fixture->find<QPushButton>(how == QLatin1String("sensor exit") ? "Command3" : "Command2", page.sensorPage())->click();
+        QCOMPARE(m_fixture->storedKeys(), stored);
+        if (!stored.isEmpty()) {
+            QCOMPARE(m_fixture->storedValue(QStringLiteral("Option1")), QStringLiteral("False"));
+            QCOMPARE(m_fixture->storedValue(QStringLiteral("Option3")), QStringLiteral("True"));
+        }
+        QVERIFY(!m_fixture->link.port().isOpen());
+        QCOMPARE(quit.count(), 1);
     }
 
-    QCOMPARE(f.storedKeys(), stored);
-    if (!stored.isEmpty()) {
-        QCOMPARE(f.storedValue(QStringLiteral("Option1")), QStringLiteral("False"));
-        QCOMPARE(f.storedValue(QStringLiteral("Option3")), QStringLiteral("True"));
+    void sensorPageReplacesTheMainPageAndForgetsEdits_data()
+    {
+        QTest::addColumn<bool>("byWindowFrame");
+        QTest::newRow("返回主页") << false;
+        QTest::newRow("window frame") << true;
     }
-    QVERIFY(!f.link.port().isOpen());
-    QCOMPARE(quit.count(), 1);
-}
 
-void TestPages::sensorPageReplacesTheMainPageAndForgetsEdits_data()
-{
-    QTest::addColumn<bool>("byWindowFrame");
-    QTest::newRow("返回主页") << false;
-    QTest::newRow("window frame") << true;
-}
+    void sensorPageReplacesTheMainPageAndForgetsEdits()
+    {
+        QFETCH(bool, byWindowFrame);
+        Form1 &page = m_fixture->start();
+        page.show();
+        page.move(240, 130);
+        m_fixture->removeFiles();
+        m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
+        QPointer<Form2> sensorPage = page.sensorPage();
+        QVERIFY(sensorPage && sensorPage->isVisible() && !page.isVisible());
+        QCOMPARE(sensorPage->pos(), QPoint(240, 130) + TwipsOffset(page, 100, 100));
+        QVERIFY(m_fixture->link.port().isOpen());
+        QCOMPARE(m_fixture->storedKeys().size(), 20);
+        const SensorPageValues stored = sensorPage->values();
+        MemoryStore defaults;
+        QCOMPARE(stored, RestoreSensorPage(defaults));
 
-void TestPages::sensorPageReplacesTheMainPageAndForgetsEdits()
-{
-    QFETCH(bool, byWindowFrame);
-    PageFixture &f = *m_fixture;
-    Form1 &page = f.start();
-    page.show();
-    page.move(240, 130);
-    f.removeFiles();
-    f.find<QPushButton>(QStringLiteral("Command3"))->click();
+        m_fixture->find<MultiLineBox>(QStringLiteral("Text1"), sensorPage)->setPlainText(QStringLiteral("改过"));
+        if (byWindowFrame)
+            sensorPage->close();
+        else
+            m_fixture->find<QPushButton>(QStringLiteral("Command1"), sensorPage)->click();
+        QVERIFY(page.isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows go
+        QVERIFY(!sensorPage);
+        QVERIFY(m_fixture->link.port().isOpen());
+        m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
+        QCOMPARE(page.sensorPage()->values(), stored);
+        QVERIFY(m_fixture->messages.titles.isEmpty());
+    }
 
-    QPointer<Form2> sensorPage = page.sensorPage();
-    QVERIFY(sensorPage && sensorPage->isVisible() && !page.isVisible());
-    QCOMPARE(sensorPage->pos(), QPoint(240, 130) + Twips(page, 100, 100));
-    QVERIFY(f.link.port().isOpen());
-    QCOMPARE(f.storedKeys(), SensorPageKeys());
-    const SensorPageValues stored = sensorPage->values();
-    QCOMPARE(stored.text[1], QStringLiteral("你的汽车后备箱被人撬开，请查看！"));
-    QCOMPARE(stored.text[19], QStringLiteral("10号无线传感器报警内容，请输入。"));
-    QCOMPARE(stored.text[20], QString());
+    void focusOrders()
+    {
+        Form1 &page = m_fixture->start();
+        QCOMPARE(FocusOrder(page, QStringLiteral("Option1")),
+                 "Option1 Option2 Option3 Option4 Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text13 Text14 "
+                 "Text15 Text16 Text17 Text18 Text19 Text20 Text21 Text22 Text23 Text24 Text25 Text26 Text27 "
+                 "Text28 Option5 Option6 Option7 Command1 Command2 Command3 Check1");
+        m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
+        QCOMPARE(FocusOrder(*page.sensorPage(), QStringLiteral("Text1")),
+                 "Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Text11 Text12 Text13 Text14 "
+                 "Text15 Text16 Text17 Text18 Text19 Text20 Command1 Command2 Command3");
+    }
 
-    f.find<MultiLineBox>(QStringLiteral("Text1"), sensorPage)->setPlainText(QStringLiteral("改过"));
-    if (byWindowFrame)
-        sensorPage->close();
-    else
-        f.find<QPushButton>(QStringLiteral("Command1"), sensorPage)->click();
-    QVERIFY(page.isVisible());
-    DestroyClosedWindows();
-    QVERIFY(!sensorPage);
-    QVERIFY(f.link.port().isOpen());
+    void waitWindowRunsItsBarAndUnloads()
+    {
+        WaitWindowSlot slot;
+        QPointer<Form3> window = &slot.use();
+        QCOMPARE(window->progressBar()->maximum(), 13);
+        window->showPainted();
+        QTest::qWait(3 * Form3::kTickMs);
+        QCOMPARE(window->progressBar()->value(), 0);  // still until the timer is switched on
+        QList<int> steps;
+        connect(window->progressBar(), &QProgressBar::valueChanged, [&steps](int value) { steps.append(value); });
+        window->switchTimerOn();
+        QTRY_VERIFY(!window);
+        QCOMPARE(steps, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+        QVERIFY(!slot.loaded());
+        Form3 &again = slot.use();
+        QCOMPARE(again.progressBar()->value(), 0);
+        QVERIFY(!again.timer()->isActive());
+    }
 
-    f.find<QPushButton>(QStringLiteral("Command3"))->click();
-    QCOMPARE(page.sensorPage()->values(), stored);
-    QVERIFY(f.messages.titles.isEmpty());
-}
+    // Typing stops at what the unit can hold; a longer stored value is shown
+    // whole and can be shortened, not lengthened. A line break counts two.
+    void boxesLimitTyping()
+    {
+        std::unique_ptr<QLineEdit> phrase(TextBox(QStringLiteral("Text7"), 11));
+        Type(phrase.get(), QStringLiteral("一二三四五六七八九十壹贰"));
+        QCOMPARE(phrase->text(), QStringLiteral("一二三四五六七八九十壹"));
+        phrase->setText(QStringLiteral("一二三四五六七八九十壹贰叁"));
+        Type(phrase.get(), QStringLiteral("肆"));
+        QCOMPARE(phrase->text().size(), 13);
+        QTest::keyClick(phrase.get(), Qt::Key_Backspace);
+        QCOMPARE(phrase->text().size(), 12);
+        std::unique_ptr<QLineEdit> number(PhoneNumberBox(QStringLiteral("Text1")));
+        Type(number.get(), QStringLiteral("（０２１）ab.CD +86 (138) 0013-8000x12345"));
+        QCOMPARE(number->text(), QStringLiteral("（０２１）ab.CD 86 (138) 0013-"));  // 16 digits at most
 
-void TestPages::focusOrders()
-{
-    PageFixture &f = *m_fixture;
-    Form1 &page = f.start();
-    const QString option = QStringLiteral("Option");
-    const QString text = QStringLiteral("Text");
-    const QString command = QStringLiteral("Command");
-    QCOMPARE(FocusOrder(page, QStringLiteral("Option1")),
-             Names(option, {1, 2, 3, 4})
-                 + Names(text, {1, 2, 3, 4, 5, 6, 7, 8, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24,
-                                25, 26, 27, 28})
-                 + Names(option, {5, 6, 7}) + Names(command, {1, 2, 3}) + QStringList{"Check1"});
+        MultiLineBox box(QStringLiteral("Text1"), 6);
+        RemainingCounter counter(&box, RemainingCounter::Lines::One);
+        Type(&box, QStringLiteral("一二三四五"));
+        QTest::keyClick(&box, Qt::Key_Return);  // room for one character, not for a line break
+        QCOMPARE(box.value(), QStringLiteral("一二三四五"));
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(box.value(), QStringLiteral("一二三四\r\n"));
+        QCOMPARE(counter.text(), QStringLiteral("剩余0字"));
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QApplication::clipboard()->setText(QStringLiteral("甲\n乙丙丁"));
+        box.paste();
+        QCOMPARE(box.value(), QStringLiteral("一二三四甲"));
+        box.setValue(QStringLiteral("第一行\r\n第二行"));
+        QCOMPARE(box.toPlainText(), QStringLiteral("第一行\n第二行"));
+        QCOMPARE(counter.text(), QStringLiteral("超出2字"));
+    }
 
-    f.find<QPushButton>(QStringLiteral("Command3"))->click();
-    QCOMPARE(FocusOrder(*page.sensorPage(), QStringLiteral("Text1")),
-             Names(text, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})
-                 + Names(command, {1, 2, 3}));
-}
+    void writeButtons_data()
+    {
+        QTest::addColumn<bool>("sensorPage");
+        QTest::addColumn<QStringList>("unitOptions");
+        QTest::addColumn<int>("received");   // blocks the unit received
+        QTest::addColumn<bool>("answered");  // every block answered: the wait window runs its bar
+        QTest::newRow("main page, unit answers") << false << QStringList() << 6 << true;
+        QTest::newRow("sensor page, unit answers") << true << QStringList() << 2 << true;
+        QTest::newRow("sensor page, silent unit") << true << QStringList{"--silent"} << 1 << false;
+        // The window shown after the first answer does not stay behind with a still bar.
+        QTest::newRow("main page, silent for COMSMSA4") << false << QStringList{"--silent-for", "COMSMSA4"} << 6
+                                                        << false;
+    }
 
-void TestPages::waitWindowRunsItsBarAndUnloads()
-{
-    WaitWindowSlot slot;
-    QPointer<Form3> window = &slot.use();
-    QCOMPARE(window->progressBar()->maximum(), 13);
-    window->showPainted();
-    QTest::qWait(3 * Form3::kTickMs);
-    QCOMPARE(window->progressBar()->value(), 0);  // still until the timer is switched on
+    // A write button clicked with the simulated unit behind COM1 returns once
+    // the whole write has run: the blocks the unit received, the messages,
+    // the files stored, and the wait window, placed from the main page even
+    // while that is hidden.
+    void writeButtons()
+    {
+        QFETCH(bool, sensorPage);
+        QFETCH(QStringList, unitOptions);
+        QFETCH(int, received);
+        QFETCH(bool, answered);
+        startWithUnit(unitOptions);
+        m_fixture->page->move(120, 60);
+        QWidget *form = m_fixture->page.get();
+        if (sensorPage) {
+            m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
+            form = m_fixture->page->sensorPage();
+            m_fixture->removeFiles();
+        }
+        m_fixture->find<MultiLineBox>(sensorPage ? "Text3" : "Text16", form)->setPlainText(QStringLiteral("有人\n进入"));
+        m_fixture->find<QLineEdit>(sensorPage ? "Text20" : "Text1", form)->setText(QStringLiteral("138 0013 8000"));
+        if (!sensorPage) {
+            m_fixture->find<QRadioButton>(QStringLiteral("Option5"))->click();
+            m_fixture->find<QCheckBox>(QStringLiteral("Check1"))->click();
+        }
+        QPushButton *write = m_fixture->find<QPushButton>(sensorPage ? "Command2" : "Command1", form);
+        write->click();
+        QVERIFY(write->isEnabled());
+        QTRY_COMPARE(m_units.back().bytes().size(), received);
+        const QList<QByteArray> blocks =
+            sensorPage ? SensorPageBlocks(m_fixture->page->sensorPage()->values()) : MainPageBlocks(m_fixture->page->values());
+        QCOMPARE(m_units.back().bytes(), blocks.mid(0, received));
+        QCOMPARE(m_fixture->messages.titles, answered ? QStringList() : QStringList{"写入设置失败！"});
+        QCOMPARE(m_fixture->storedKeys().size(), sensorPage ? 20 : 27);  // never the COM choice
+        QCOMPARE(m_fixture->storedValue(sensorPage ? "SMS2" : "Text16"), QStringLiteral("有人\r\n进入"));
 
-    QList<int> steps;
-    connect(window->progressBar(), &QProgressBar::valueChanged, [&steps](int value) { steps.append(value); });
-    window->switchTimerOn();
-    QTRY_VERIFY(!window);
-    QCOMPARE(steps, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
-    QVERIFY(!slot.loaded());
+        QPointer<Form3> waitWindow = m_fixture->page->waitWindow().loaded();
+        if (!answered) {
+            QVERIFY(!waitWindow || !waitWindow->isVisible());
+            return;
+        }
+        QVERIFY(waitWindow && waitWindow->isVisible() && waitWindow->timer()->isActive());
+        QCOMPARE(waitWindow->pos(), QPoint(120, 60) + TwipsOffset(*m_fixture->page, 1999, 2300));
+        QTRY_VERIFY(!waitWindow);
+    }
 
-    Form3 &again = slot.use();
-    QCOMPARE(again.progressBar()->value(), 0);
-    QVERIFY(!again.timer()->isActive());
-}
+    void storeFailuresAtWriteAreReportedOnce()
+    {
+        startWithUnit({});
+        for (const char *key : {"tel2", "Check1"})
+            QDir(m_fixture->store.directory()).mkdir(QLatin1String(key) + QLatin1String(".cck"));
+        m_fixture->find<QPushButton>(QStringLiteral("Command1"))->click();
+        QCOMPARE(m_fixture->messages.texts.size(), 1);
+        QVERIFY(m_fixture->messages.texts[0].contains(QStringLiteral("tel2.cck")));
+        QVERIFY(m_fixture->messages.texts[0].contains(QStringLiteral("Check1.cck")));
+        QCOMPARE(m_fixture->storedValue(QStringLiteral("tel1")), QString());
+        QTRY_COMPARE(m_units.back().bytes().size(), 6);
+    }
 
-void TestPages::oneLineBoxesLimitTyping()
-{
-    std::unique_ptr<QLineEdit> phrase(TextBox(QStringLiteral("Text7"), 11));
-    Type(phrase.get(), QStringLiteral("一二三四五六七八九十壹贰"));
-    QCOMPARE(phrase->text(), QStringLiteral("一二三四五六七八九十壹"));
+    // A profile exported from one installation and imported into another
+    // fills both pages and the store as if typed and written; the password
+    // left out of it and the COM choice stay as they were. A profile the unit
+    // could not take changes nothing, and one message names the file and field.
+    void profiles()
+    {
+        PageFixture &from = *m_fixture;
+        Form1 &page = from.start();
+        from.find<QLineEdit>("Text3")->setText(QStringLiteral("139 0013 9000"));
+        from.find<QLineEdit>("Text15")->setText(QStringLiteral("天下太平"));
+        from.find<MultiLineBox>("Text16")->setValue(QStringLiteral("车被碰了\r\nCar hit"));
+        from.find<QRadioButton>("Option5")->click();
+        from.storeValue(QStringLiteral("Ttt4"), QStringLiteral("13800138000"));
+        const QString path = from.parent.filePath(QStringLiteral("car.json"));
+        QVERIFY(page.exportProfile(path, false));
 
-    // A longer stored value is shown whole; it can be shortened, not lengthened.
-    phrase->setText(QStringLiteral("一二三四五六七八九十壹贰叁"));
-    QTest::keyClick(phrase.get(), Qt::Key_End);
-    Type(phrase.get(), QStringLiteral("肆"));
-    QCOMPARE(phrase->text().size(), 13);
-    QTest::keyClick(phrase.get(), Qt::Key_Backspace);
-    QCOMPARE(phrase->text().size(), 12);
+        from.link.close();  // COM1 is the same device for both
+        PageFixture to(m_devices);
+        Form1 &other = to.start();
+        to.removeFiles();
+        QVERIFY(other.importProfile(path));
+        QVERIFY(to.messages.texts.isEmpty());
+        MainPageValues expected = page.values();
+        expected.text[15] = QStringLiteral("秋水长天");
+        QCOMPARE(other.values(), expected);
+        QCOMPARE(to.storedValue(QStringLiteral("Text16")), QStringLiteral("车被碰了\r\nCar hit"));
+        QCOMPARE(to.storedValue(QStringLiteral("Option5")), QStringLiteral("True"));
+        QCOMPARE(to.storedValue(QStringLiteral("Ttt4")), QStringLiteral("13800138000"));
+        QCOMPARE(to.storedKeys().size(), 27 + 20);  // both pages, not the COM choice
 
-    std::unique_ptr<QLineEdit> number(PhoneNumberBox(QStringLiteral("Text1")));
-    Type(number.get(), QStringLiteral("+86 (138) 0013-8000x12345"));
-    QCOMPARE(number->text(), QStringLiteral("86 (138) 0013-8000123"));  // 16 digits at most
-    number->clear();
-    Type(number.get(), QStringLiteral("（０２１）ab.CD"));
-    QCOMPARE(number->text(), QStringLiteral("（０２１）ab.CD"));
-}
+        Profile bad{page.values(), {}, false};
+        bad.main.text[1] = QStringLiteral("+8613800138000");
+        QVERIFY(WriteProfileFile(path, ProfileToJson(bad, false)).isEmpty());
+        QVERIFY(!other.importProfile(path));
+        QCOMPARE(to.messages.texts.size(), 1);
+        QVERIFY2(to.messages.texts[0].contains(path) && to.messages.texts[0].contains("main.authorisedNumbers[0]"),
+                 qPrintable(to.messages.texts[0]));
+        QCOMPARE(other.values(), expected);
+        QCOMPARE(to.storedValue(QStringLiteral("tel1")), QString());
+    }
 
-void TestPages::multiLineBoxCountsLineBreaksAsTwo()
-{
-    MultiLineBox box(QStringLiteral("Text1"), 6);
-    RemainingCounter counter(&box, RemainingCounter::Lines::One);
-    Type(&box, QStringLiteral("一二三四"));
-    QTest::keyClick(&box, Qt::Key_Return);
-    QCOMPARE(box.value(), QStringLiteral("一二三四\r\n"));
-    QCOMPARE(counter.text(), QStringLiteral("剩余0字"));
-    Type(&box, QStringLiteral("五"));
-    QCOMPARE(box.value(), QStringLiteral("一二三四\r\n"));
+private:
+    // The main page shown with the simulated unit behind COM1, and no settings file left.
+    void startWithUnit(const QStringList &unitOptions)
+    {
+        m_fixture = std::make_unique<PageFixture>(QStringList{m_units.emplace_back(unitOptions).device()});
+        m_fixture->start().show();
+        m_fixture->removeFiles();
+    }
 
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    Type(&box, QStringLiteral("四五"));
-    QTest::keyClick(&box, Qt::Key_Return);  // room for one character, not for a line break
-    QCOMPARE(box.value(), QStringLiteral("一二三四五"));
-
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QApplication::clipboard()->setText(QStringLiteral("甲\n乙丙丁"));
-    box.paste();
-    QCOMPARE(box.value(), QStringLiteral("一二三四甲"));
-
-    box.setValue(QStringLiteral("第一行\r\n第二行"));
-    QCOMPARE(box.toPlainText(), QStringLiteral("第一行\n第二行"));
-    QCOMPARE(counter.text(), QStringLiteral("超出2字"));
-}
+    std::deque<UnitProcess> m_units;
+    QStringList m_devices;  // behind COM1 to COM4
+    std::unique_ptr<PageFixture> m_fixture;
+};
 
 QTEST_MAIN(TestPages)
 #include "test_pages.moc"

@@ -1,23 +1,15 @@
-// The simulated alarm unit: framing of the incoming stream, its JSON log line,
-// the answer plan, and the program itself behind a real pseudo-terminal.
-
-#include "answer_plan.h"
+// The simulated alarm unit: framing of the incoming stream, and the program
+// itself behind a pseudo-terminal.
 #include "block_framer.h"
 #include "block_layouts.h"
-#include "block_log_line.h"
-#include "paced_line.h"
+#include "exchange.h"
+#include "serial_port.h"
+#include "test_support.h"
+#include "unit_process.h"
+#include "write_sequences.h"
 
-#include <QElapsedTimer>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
@@ -30,57 +22,6 @@ QString Describe(const FramedPiece &piece)
                                        : "garbage:" + QString::fromLatin1(piece.bytes.toHex());
     return what + "@" + QString::number(piece.endInFeed);
 }
-
-// Waits up to timeoutMs for bytes on fd: what arrived in hex, "" after
-// silence, "hang-up" when the line is gone.
-QString Await(int fd, int timeoutMs)
-{
-    pollfd waiting{fd, POLLIN, 0};
-    if (poll(&waiting, 1, timeoutMs) == 0)
-        return QString();
-    char buffer[256];
-    const ssize_t count = read(fd, buffer, sizeof buffer);
-    return count > 0 ? QString::fromLatin1(QByteArray(buffer, count).toHex()) : QStringLiteral("hang-up");
-}
-
-// alarmcfg-unit started with some options, its device opened raw as the tool would.
-struct RunningUnit
-{
-    QProcess process;
-    int fd = -1;
-
-    explicit RunningUnit(const QStringList &options)
-    {
-        process.start(QStringLiteral(ALARMCFG_UNIT), options);
-        if (!WaitForLine())
-            return;
-        fd = open(process.readLine().trimmed().constData(), O_RDWR | O_NOCTTY);
-        termios settings{};
-        if (fd >= 0 && tcgetattr(fd, &settings) == 0) {
-            cfmakeraw(&settings);
-            tcsetattr(fd, TCSANOW, &settings);
-        }
-    }
-    ~RunningUnit()
-    {
-        if (fd >= 0)
-            close(fd);
-        process.terminate();
-        process.waitForFinished();
-    }
-    bool WaitForLine()
-    {
-        QDeadlineTimer deadline(3000);
-        while (!process.canReadLine() && !deadline.hasExpired())
-            process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
-        return process.canReadLine();
-    }
-    QJsonObject NextLogLine()
-    {
-        return WaitForLine() ? QJsonDocument::fromJson(process.readLine()).object() : QJsonObject();
-    }
-    bool send(const QByteArray &block) { return write(fd, block.constData(), size_t(block.size())) == block.size(); }
-};
 
 }  // namespace
 
@@ -138,9 +79,7 @@ private Q_SLOTS:
     void framesRandomStreamLosslessly()
     {
         QRandomGenerator random(18);
-        const MainPageValues page;
-        const QList<QByteArray> blocks{BuildComsmsA2(page), BuildComsmsAB(page), BuildComsmsA3(page),
-                                       BuildComsmsA7(page), kA5,                 BuildComsmsA4(page)};
+        const QList<QByteArray> blocks = MainPageBlocks(MainPageValues{});
         QByteArray stream;
         for (int k = 0; k < 300; ++k) {
             for (int n = random.bounded(5); n > 0; --n)
@@ -166,108 +105,19 @@ private Q_SLOTS:
         QCOMPARE(blockCount, 300);
     }
 
-    void logsBlockAsJsonLine()
+    // Through a real serial port: every whole block is logged, and answered
+    // but for the tags the unit is told to be silent for.
+    void unitAnswersAndLogsBlocks()
     {
-        MainPageValues page;
-        page.text[7] = QStringLiteral("青山绿水");
-        page.text[1] = QStringLiteral("13800138000");
-        page.check1 = 1;
-        const QByteArray a2 = BuildComsmsA2(page);
-        const QByteArray line = BlockLogLine(a2);
-        QVERIFY(!line.contains('\n'));
-        const QJsonObject logged = QJsonDocument::fromJson(line).object();
-        QCOMPARE(logged["tag"].toString(), "COMSMSA2");
-        QCOMPARE(logged["size"].toInt(), 248);
-        QCOMPARE(logged["hex"].toString(), QString::fromLatin1(a2.toHex()));
-        QCOMPARE(logged["fields"]["Text7"].toString(), QStringLiteral("青山绿水"));
-        QCOMPARE(logged["fields"]["Text8"].toString(), QString());
-        QCOMPARE(logged["exact"].toBool(), true);
-
-        const QJsonObject a4 = QJsonDocument::fromJson(BlockLogLine(BuildComsmsA4(page))).object();
-        QCOMPARE(a4["fields"]["Text1"].toString(), "13800138000");
-        QCOMPARE(a4["fields"]["numberListFlag"].toString(), "80");
-        QCOMPARE(a4["fields"]["ringTone"].toString(), "00");
-        QCOMPARE(a4["fields"]["closingByte"].toString(), "00");
-        QCOMPARE(a4["exact"].toBool(), true);
-        const QJsonObject a7 = QJsonDocument::fromJson(BlockLogLine(BuildComsmsA7(page))).object();
-        QCOMPARE(a7["fields"]["alarmMode"].toString(), "ff");
-
-        // The last two bytes of a text slot are never written: anything but the fill there is no exact block.
-        QByteArray odd = a2;
-        odd[8 + 22] = 0x00;
-        QCOMPARE(QJsonDocument::fromJson(BlockLogLine(odd)).object()["exact"].toBool(), false);
-    }
-
-    void logsGarbageAsJsonLine()
-    {
-        QCOMPARE(GarbageLogLine("xyz"), QByteArray(R"({"garbage":"78797a"})"));
-        QCOMPARE(BlockLogLine(kA5.chopped(1)), GarbageLogLine(kA5.chopped(1)));
-    }
-
-    void plansAnswers()
-    {
-        auto times = [](const std::vector<TimedBytes> &writes) {
-            QList<qint64> out;
-            for (const TimedBytes &write : writes)
-                out << write.dueNs;
-            return out;
-        };
-        constexpr qint64 ms = 1'000'000, byte = PacedLine::kByteNs;
-        const std::vector<TimedBytes> many = PlanAnswer({0, 5, 0, 0, {}}, 7 * ms, nullptr);
-        QCOMPARE(times(many), QList<qint64>{7 * ms});
-        QCOMPARE(many.front().bytes, QByteArray(5, kAnswerByte));
-        QCOMPARE(PlanAnswer({0, 1, 0, 0, QByteArray("\x13\x00", 2)}, 0, nullptr).front().bytes, QByteArray("\x13\x00", 2));
-        QCOMPARE(times(PlanAnswer({100, 1, 3, 20, {}}, 0, nullptr)), (QList<qint64>{100 * ms, 120 * ms, 140 * ms}));
-
-        // On a paced line each byte arrives one byte time after the line is free for it.
-        PacedLine line;
-        QCOMPARE(times(PlanAnswer({0, 2, 0, 0, {}}, 0, &line)), (QList<qint64>{byte, 2 * byte}));
-        QCOMPARE(times(PlanAnswer({0, 1, 0, 0, {}}, byte, &line)), QList<qint64>{3 * byte});
-    }
-
-    void unitAnswersAndLogsBlock()
-    {
-        RunningUnit unit({});
-        QVERIFY(unit.fd >= 0);
-        QVERIFY(unit.send(kA5));
-        QCOMPARE(Await(unit.fd, 2000), "4f");
-        QCOMPARE(Await(unit.fd, 200), "");
-        const QJsonObject logged = unit.NextLogLine();
-        QCOMPARE(logged["tag"].toString(), "COMSMSA5");
-        QCOMPARE(logged["exact"].toBool(), true);
-    }
-
-    void unitSilentForTagAnswersOtherTags()
-    {
-        RunningUnit unit({"--silent-for", "COMSMSA5"});
-        QVERIFY(unit.fd >= 0);
-        QVERIFY(unit.send(kA5));
-        QCOMPARE(Await(unit.fd, 1500), "");
-        QCOMPARE(unit.NextLogLine()["tag"].toString(), "COMSMSA5");
-        QVERIFY(unit.send(BuildComsmsA3(MainPageValues{})));
-        QCOMPARE(Await(unit.fd, 2000), "4f");
-    }
-
-    void unitPacedHoldsAnswerForLineTime()
-    {
-        RunningUnit unit({"--pace"});
-        QVERIFY(unit.fd >= 0);
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(unit.send(BuildComsmsA7(MainPageValues{})));
-        QCOMPARE(Await(unit.fd, 2000), "4f");
-        QVERIFY(clock.nsecsElapsed() >= 274 * PacedLine::kByteNs);  // the block and the answer byte
-    }
-
-    void unitUnpluggedHangsUpTheLine()
-    {
-        RunningUnit unit({"--unplug-after", "1"});
-        QVERIFY(unit.fd >= 0);
-        QVERIFY(unit.send(kA5));
-        QCOMPARE(Await(unit.fd, 2000), "hang-up");
-        QVERIFY(unit.process.waitForFinished(2000));
-        QCOMPARE(unit.process.exitCode(), 0);
-        QCOMPARE(unit.NextLogLine()["tag"].toString(), "COMSMSA5");
+        UnitProcess unit({"--silent-for", "COMSMSA3"});
+        SerialPort port;
+        QCOMPARE(port.open(unit.device()), QString());
+        RecordingMessages messages;
+        const QByteArray a3 = BuildComsmsA3(MainPageValues{});
+        QVERIFY(ExchangeBlock(port, kA5, messages));
+        QVERIFY(!ExchangeBlock(port, a3, messages));
+        QVERIFY(ExchangeBlock(port, kA5, messages));
+        QTRY_COMPARE(unit.bytes(), (QList<QByteArray>{kA5, a3, kA5}));
     }
 };
 

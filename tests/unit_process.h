@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
 
 // The simulated alarm unit as a separate process on a pseudo-terminal, with
 // its log of received blocks in a temporary file.
@@ -13,13 +13,10 @@ class UnitProcess
 public:
     explicit UnitProcess(const QStringList &options = {})
     {
-        m_process.setProgram(QStringLiteral(ALARMCFG_UNIT));
-        m_process.setArguments(QStringList{QStringLiteral("--log"), logPath()} + options);
-        m_process.start();
+        m_process.start(QStringLiteral(ALARMCFG_UNIT), QStringList{QStringLiteral("--log"), logPath()} + options);
         if (m_process.waitForStarted() && m_process.waitForReadyRead(5000))
             m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
     }
-
     ~UnitProcess() { unplug(); }
 
     // Ends the unit, which closes its side of the line: the cable is pulled.
@@ -32,51 +29,32 @@ public:
 
     // The pseudo-terminal's device, empty when the unit did not start.
     QString device() const { return m_device; }
-
-    // The blocks the unit received, as logged.
-    QList<QJsonObject> blocks() const
-    {
-        QList<QJsonObject> logged;
-        QFile log(logPath());
-        if (log.open(QIODevice::ReadOnly))
-            while (!log.atEnd())
-                logged.append(QJsonDocument::fromJson(log.readLine()).object());
-        return logged;
-    }
-
-    QStringList tags() const
-    {
-        QStringList tags;
-        for (const QJsonObject &block : blocks())
-            tags.append(block.value(QLatin1String("tag")).toString());
-        return tags;
-    }
-
+    // The bytes of the blocks the unit received, as it logged them: all of
+    // them, or those logged since the last call.
     QList<QByteArray> bytes() const
     {
-        QList<QByteArray> all;
-        for (const QJsonObject &block : blocks())
-            all.append(QByteArray::fromHex(block.value(QLatin1String("hex")).toString().toLatin1()));
-        return all;
+        qint64 from = 0;
+        return readLog(from);
     }
-
-    // The bytes of the blocks logged since the last call, as the unit received them.
-    QList<QByteArray> takeBytes()
-    {
-        QList<QByteArray> taken;
-        QFile log(logPath());
-        if (!log.open(QIODevice::ReadOnly) || !log.seek(m_taken))
-            return taken;
-        for (QByteArray line = log.readLine(); line.endsWith('\n'); line = log.readLine()) {
-            m_taken += line.size();  // a line still being written waits for the next call
-            const QJsonObject block = QJsonDocument::fromJson(line).object();
-            taken.append(QByteArray::fromHex(block.value(QLatin1String("hex")).toString().toLatin1()));
-        }
-        return taken;
-    }
+    QList<QByteArray> takeBytes() { return readLog(m_taken); }
 
 private:
     QString logPath() const { return m_dir.filePath(QStringLiteral("unit.log")); }
+    // The blocks of the whole lines from `offset` on; a line still being
+    // written waits for the next call.
+    QList<QByteArray> readLog(qint64 &offset) const
+    {
+        QList<QByteArray> blocks;
+        QFile log(logPath());
+        if (!log.open(QIODevice::ReadOnly) || !log.seek(offset))
+            return blocks;
+        for (QByteArray line = log.readLine(); line.endsWith('\n'); line = log.readLine()) {
+            offset += line.size();
+            const QJsonObject block = QJsonDocument::fromJson(line).object();
+            blocks << QByteArray::fromHex(block.value(QLatin1String("hex")).toString().toLatin1());
+        }
+        return blocks;
+    }
 
     QTemporaryDir m_dir;
     QProcess m_process;

@@ -1,0 +1,296 @@
+// Writes through a real serial line, a pseudo-terminal, to the simulated
+// unit. In process, both pages with the cable pulled before, during and after
+// each block, and with a unit that answers garbage, floods the line or
+// answers too late: a block counts as answered only when the unit answered
+// it, the write goes on and says what failed, and the page is stored all the
+// same. Then `alarmcfg` itself on the command line, with its settings in a
+// fresh directory: writes, dry runs and profiles.
+#include "exchange.h"
+#include "file_store.h"
+#include "page_settings.h"
+#include "profile.h"
+#include "serial_port.h"
+#include "test_support.h"
+#include "unit_process.h"
+#include "write_sequences.h"
+
+#include <QtTest>
+
+namespace {
+
+// One page: its blocks in sending order, its write, and whether a store holds it.
+struct Page
+{
+    QList<QByteArray> blocks;
+    std::function<WriteResult(Port &, Store &, MessageSink &, WriteView &)> write;
+    std::function<bool(Store &)> holds;
+};
+
+Page MainPage()
+{
+    const MainPageValues values = TypedMainPage();
+    return {MainPageBlocks(values),
+            [values](Port &p, Store &s, MessageSink &m, WriteView &v) { return WriteMainPage(values, p, s, m, v); },
+            [values](Store &store) { return RestoreMainPage(store).values == values; }};
+}
+
+Page SensorPage()
+{
+    const SensorPageValues values = TypedSensorPage();
+    return {SensorPageBlocks(values),
+            [values](Port &p, Store &s, MessageSink &m, WriteView &v) { return WriteSensorPage(values, p, s, m, v); },
+            [values](Store &store) { return RestoreSensorPage(store) == values; }};
+}
+
+// "A2+ AB- A3?": COMSMSA2 answered, COMSMSAB not, COMSMSA3 either way (as in `actual`).
+QStringList Exchanges(const QString &shorthand, const QStringList &actual = {})
+{
+    QStringList lines;
+    for (const QString &exchange : shorthand.split(u' ')) {
+        const QString tag = "COMSMS" + exchange.left(2);
+        const QString seen = actual.value(lines.size());
+        lines << (exchange.endsWith(u'?') && seen.startsWith(tag)
+                      ? seen : tag + (exchange.endsWith(u'+') ? " answered" : " not answered"));
+    }
+    return lines;
+}
+
+// The exchanges when the unit answers the first `answered` blocks and then
+// no more: the second block goes only after an answer to the first.
+QString AnsweredFirst(const QList<QByteArray> &blocks, int answered)
+{
+    QStringList exchanges;
+    for (int k = 0; k < blocks.size(); ++k)
+        if (k != 1 || answered > 0)
+            exchanges << QString::fromLatin1(blocks[k].mid(6, 2)) + (k < answered ? u'+' : u'-');
+    return exchanges.join(u' ');
+}
+
+// The blocks whose tags a shorthand names, in order.
+QList<QByteArray> Named(const QList<QByteArray> &blocks, const QString &shorthand)
+{
+    QList<QByteArray> named;
+    for (const QByteArray &block : blocks)
+        if (shorthand.contains(QString::fromLatin1(block.mid(6, 2))))
+            named << block;
+    return named;
+}
+
+struct Run
+{
+    int exitCode;
+    QStringList out;
+    QString err;
+};
+
+}  // namespace
+
+class TestSerialWrites : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_config = std::make_unique<QTemporaryDir>(); }
+
+    void lineFaults_data()
+    {
+        QTest::addColumn<bool>("sensorPage");
+        QTest::addColumn<QStringList>("unitOptions");
+        QTest::addColumn<int>("pulledAfter");  // the cable is pulled after this many exchanges (0: before the write)
+        QTest::addColumn<QString>("exchanges");
+        QTest::addColumn<int>("received");  // blocks the unit received (-1: each one exchanged)
+        for (const bool sensorPage : {false, true}) {
+            const QList<QByteArray> blocks = (sensorPage ? SensorPage() : MainPage()).blocks;
+            const char *page = sensorPage ? "sensor" : "main";
+            QTest::addRow("%s: unplugged before the write", page) << sensorPage << QStringList() << 0
+                                                                  << AnsweredFirst(blocks, 0) << 0;
+            for (int k = 1; k <= blocks.size(); ++k) {
+                QTest::addRow("%s: the unit unplugs at block %d", page, k)
+                    << sensorPage << QStringList{"--unplug-after", QString::number(k)} << -1 << AnsweredFirst(blocks, k - 1) << k;
+                QTest::addRow("%s: unplugged after block %d", page, k) << sensorPage << QStringList() << k
+                                                                        << AnsweredFirst(blocks, k) << k;
+            }
+        }
+        // Control characters a line might act on (CR, LF, XON, XOFF, ^C, ^D, DEL), 00, FF, and a tag.
+        const QString garbage = QStringLiteral("000d0a111303047fff434f4d534d534132");
+        QTest::newRow("garbage") << false << QStringList{"--answer-hex", garbage} << -1 << "A2+ AB+ A3+ A7+ A5+ A4+" << -1;
+        QTest::newRow("garbage, then silence") << false << QStringList{"--answer-hex", garbage, "--silent-for", "COMSMSA3"}
+                                               << -1 << "A2+ AB+ A3- A7+ A5+ A4+" << -1;
+        QTest::newRow("beyond the receive buffer, then silence")
+            << false << QStringList{"--answer-bytes", "5000", "--silent-for", "COMSMSA3"} << -1 << "A2+ AB+ A3- A7+ A5+ A4+"
+            << -1;
+        QTest::newRow("beyond the receive buffer, then silence for the last")
+            << false << QStringList{"--answer-bytes", "5000", "--silent-for", "COMSMSA4"} << -1 << "A2+ AB+ A3+ A7+ A5+ A4-"
+            << -1;
+        // An answer after the poll limit does not save its block. (It may arrive
+        // while the next block waits and count for that one: answers carry
+        // nothing that tells which block they belong to.)
+        QTest::newRow("late answers: main") << false << QStringList{"--delay", "1500"} << -1 << "A2- A3? A7? A5? A4?" << -1;
+        QTest::newRow("late answers: sensor") << true << QStringList{"--delay", "1500"} << -1 << "A8-" << -1;
+    }
+
+    // Any bytes answer a block and are dropped with it: none of them, however
+    // many, answers the next block. Without an answer, or with the cable
+    // gone, a block fails with one message and the write goes on; the write
+    // is reported failed, and the page is stored all the same. With the cable
+    // gone, the next write fails block by block and still stores.
+    void lineFaults()
+    {
+        QFETCH(bool, sensorPage);
+        QFETCH(QStringList, unitOptions);
+        QFETCH(int, pulledAfter);
+        QFETCH(QString, exchanges);
+        QFETCH(int, received);
+        const Page page = sensorPage ? SensorPage() : MainPage();
+        UnitProcess unit(unitOptions);
+        SerialPort port;
+        QCOMPARE(port.open(unit.device()), QString());
+        MemoryStore store;
+        RecordingMessages messages;
+        RecordingView view;
+        view.afterExchange = [&](int exchanged) {
+            if (exchanged == pulledAfter)
+                unit.unplug();
+        };
+        if (pulledAfter == 0)
+            unit.unplug();
+        QCOMPARE(page.write(port, store, messages, view).succeeded(), !exchanges.contains(u'-'));
+        QCOMPARE(view.exchanges, Exchanges(exchanges, view.exchanges));
+        QCOMPARE(messages.texts.size(), view.exchanges.filter(QStringLiteral(" not answered")).size());
+        const QList<QByteArray> named = Named(page.blocks, exchanges);
+        QCOMPARE(unit.takeBytes(), named.mid(0, received < 0 ? named.size() : received));
+        QVERIFY(page.holds(store));
+
+        unit.unplug();
+        view.exchanges.clear();
+        MemoryStore next;
+        QVERIFY(!page.write(port, next, messages, view).succeeded());
+        QCOMPARE(view.exchanges, Exchanges(AnsweredFirst(page.blocks, 0)));
+        QVERIFY(unit.takeBytes().isEmpty());
+        QVERIFY(page.holds(next));
+    }
+
+    void commandLineWrite_data()
+    {
+        QTest::addColumn<QStringList>("unitOptions");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("exchanges");  // each block's tag, then + answered or - not
+        QTest::addColumn<int>("received");       // blocks the unit received
+        QTest::newRow("main page") << QStringList() << "main" << "A2+ AB+ A3+ A7+ A5+ A4+" << 6;
+        QTest::newRow("sensor page") << QStringList() << "sensor" << "A8+ AH+" << 2;
+        QTest::newRow("silent unit") << QStringList{"--silent"} << "main" << "A2- A3- A7- A5- A4-" << 5;
+        QTest::newRow("silent for COMSMSA4") << QStringList{"--silent-for", "COMSMSA4"} << "main"
+                                             << "A2+ AB+ A3+ A7+ A5+ A4-" << 6;
+        QTest::newRow("unplugged when COMSMSAB arrives") << QStringList{"--unplug-after", "2"} << "main"
+                                                         << "A2+ AB- A3- A7- A5- A4-" << 2;
+    }
+
+    // `alarmcfg --write` prints one line per block and a message on standard
+    // error for each failure, and exits 0 only when every block was answered;
+    // the unit gets the blocks of the stored page.
+    void commandLineWrite()
+    {
+        QFETCH(QStringList, unitOptions);
+        QFETCH(QString, page);
+        QFETCH(QString, exchanges);
+        QFETCH(int, received);
+        UnitProcess unit(unitOptions);
+        const Run run = alarmcfg({"--write", page, "--port", "COM1=" + unit.device()});
+        QCOMPARE(run.out, Exchanges(exchanges));
+        QCOMPARE(run.err.count(WriteFailureTitle()), exchanges.count(u'-'));
+        QCOMPARE(run.exitCode, exchanges.contains(u'-') ? 1 : 0);
+        FileStore store = settings();
+        const QList<QByteArray> blocks = page == "main" ? MainPageBlocks(RestoreMainPage(store).values)
+                                                        : SensorPageBlocks(RestoreSensorPage(store));
+        QCOMPARE(unit.bytes(), Named(blocks, exchanges).mid(0, received));
+    }
+
+    void refusedWriteSendsNothing()
+    {
+        UnitProcess unit;
+        FileStore store = settings();
+        store.ensureDirectory();
+        QVERIFY(store.write(QStringLiteral("tel1"), QStringLiteral("+8613800138000")));
+        const Run run = alarmcfg({"--write", "main", "--port", "COM1=" + unit.device()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains(QStringLiteral("授权手机号码1")), qPrintable(run.err));
+        QTest::qWait(200);
+        QVERIFY(unit.bytes().isEmpty());
+    }
+
+    void dryRunOpensNoPort()
+    {
+        const Run run = alarmcfg({"--write", "main", "--dry-run", "--password", "天下太平",
+                                  "--port", "COM1=/nonexistent/device"});
+        QCOMPARE(run.exitCode, 0);
+        FileStore store = settings();
+        MainPageValues values = RestoreMainPage(store).values;
+        values.text[15] = QStringLiteral("天下太平");
+        QStringList expected;
+        for (const QByteArray &block : MainPageBlocks(values))
+            expected << QString::fromLatin1(block.left(8) + ' ' + block.toHex().toUpper());
+        QCOMPARE(run.out, expected);
+        QVERIFY(run.err.isEmpty());
+    }
+
+    // A profile exported from the store, with the password asked for,
+    // imports into an empty settings directory as every field but the COM
+    // choice, and writes both pages from itself without storing anything. A
+    // profile of another version imports nothing.
+    void profiles()
+    {
+        FileStore store = settings();
+        store.ensureDirectory();
+        store.write(QStringLiteral("Text16"), QStringLiteral("车被碰了\r\nSecond line"));
+        store.write(QStringLiteral("Ttt7"), QStringLiteral("0755-1234 5678"));
+        store.write(QStringLiteral("Option6"), QStringLiteral("True"));
+        store.write(QStringLiteral("Option7"), QStringLiteral("False"));
+        store.write(QStringLiteral("Check1"), QStringLiteral(" 1 "));
+        const QString profile = m_config->filePath(QStringLiteral("car.json"));
+        QCOMPARE(alarmcfg({"--export", profile, "--include-password", "--password", "天下太平"}).exitCode, 0);
+        MainPageValues main = RestoreMainPage(store).values;
+        const SensorPageValues sensors = RestoreSensorPage(store);
+        QVERIFY(QDir(store.directory()).removeRecursively());
+        QCOMPARE(alarmcfg({"--import", profile}).exitCode, 0);
+        QVERIFY(!QFileInfo::exists(store.filePath("Option1")));
+        QVERIFY(RestoreMainPage(store).values == main);
+        QVERIFY(RestoreSensorPage(store) == sensors);
+
+        QVERIFY(QDir(store.directory()).removeRecursively());
+        UnitProcess unit;
+        QCOMPARE(alarmcfg({"--write", "all", "--profile", profile, "--port", "COM1=" + unit.device()}).exitCode, 0);
+        main.text[15] = QStringLiteral("天下太平");
+        QCOMPARE(unit.bytes(), MainPageBlocks(main) + SensorPageBlocks(sensors));
+        QVERIFY(!QFileInfo::exists(store.directory()));
+
+        const QString bad = m_config->filePath(QStringLiteral("bad.json"));
+        QVERIFY(WriteProfileFile(bad, R"({"format": "alarmcfg profile", "version": 7})").isEmpty());
+        const Run run = alarmcfg({"--import", bad});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(bad) && run.err.contains(QStringLiteral("version")), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(store.directory()));
+    }
+
+private:
+    FileStore settings() const { return FileStore(m_config->filePath(QStringLiteral("woclc1k"))); }
+
+    Run alarmcfg(const QStringList &arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ALARMCFG), arguments);
+        if (!process.waitForFinished(30000))
+            return {-1, {}, QStringLiteral("alarmcfg did not finish")};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    std::unique_ptr<QTemporaryDir> m_config;
+};
+
+QTEST_GUILESS_MAIN(TestSerialWrites)
+#include "test_serial_writes.moc"
