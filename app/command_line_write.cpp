@@ -34,7 +34,7 @@ struct Pages
 // The pages from the store, as the pages' loads restore them (creating missing
 // files); the main page is restored for a sensor write too, for its COM choice.
 // The password Text15 is never stored: it comes from --password.
-std::optional<Pages> FromStore(Store &store, const QString &password, bool withSensorPage)
+Pages FromStore(Store &store, const QString &password, bool withSensorPage)
 {
     store.ensureDirectory();
     const MainPageSettings main = RestoreMainPage(store);

@@ -7,6 +7,17 @@
 // form one group, so at most one is; None happens only through stored values.
 enum class AlarmMode { None, SmsOnly, CallOnly, SmsAndCall };
 
+// The option button (5, 6 or 7; 0 for none) that stands for a mode, and back.
+constexpr int AlarmModeOption(AlarmMode mode)
+{
+    return mode == AlarmMode::None ? 0 : 4 + int(mode);
+}
+
+constexpr AlarmMode AlarmModeOfOption(int option)
+{
+    return option == 0 ? AlarmMode::None : AlarmMode(option - 4);
+}
+
 // The fields of the main page that travel to the unit, as plain values.
 // text[n] holds control Text<n>; the page has no Text9 to Text12, and index 0
 // is unused, so that text[16] reads as Text16.

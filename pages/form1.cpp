@@ -28,19 +28,6 @@
 
 namespace {
 
-constexpr int kFirstAlarmModeOption = 5;  // Option5 is AlarmMode::SmsOnly
-
-int AlarmModeOption(AlarmMode mode)
-{
-    return mode == AlarmMode::None ? 0 : kFirstAlarmModeOption + int(mode) - int(AlarmMode::SmsOnly);
-}
-
-AlarmMode AlarmModeOf(int option)
-{
-    return option == 0 ? AlarmMode::None
-                       : AlarmMode(int(AlarmMode::SmsOnly) + option - kFirstAlarmModeOption);
-}
-
 // Check1's states as the store and the blocks number them: 0 clear, 1 ticked, 2 grayed.
 constexpr std::array<Qt::CheckState, 3> kCheckStates = {Qt::Unchecked, Qt::Checked,
                                                        Qt::PartiallyChecked};
@@ -162,7 +149,7 @@ MainPageValues Form1::values() const
         if (const QLineEdit *box = m_widgets.textBoxes[n])
             values.text[n] = box->text();
     values.text[MainPageControls::kVibrationAlarmText] = m_widgets.text16->value();
-    values.alarmMode = AlarmModeOf(SelectedId(*m_widgets.alarmModes));
+    values.alarmMode = AlarmModeOfOption(SelectedId(*m_widgets.alarmModes));
     values.check1 = CheckNumber(m_widgets.check1->checkState());
     return values;
 }

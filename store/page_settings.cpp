@@ -82,8 +82,7 @@ QString ValueToStore(const SettingsKey &field, const MainPageValues &values)
     case ValueKind::Option:
         break;
     }
-    const AlarmMode modes[] = {AlarmMode::SmsOnly, AlarmMode::CallOnly, AlarmMode::SmsAndCall};
-    return OptionText(values.alarmMode == modes[number - 5]);
+    return OptionText(AlarmModeOption(values.alarmMode) == number);
 }
 
 // Rows of the main page's key table that one store point writes.
@@ -128,7 +127,7 @@ MainPageSettings RestoreMainPage(Store &store)
 {
     MainPageSettings page;
     page.values.text[MainPageControls::kRewritePassword] = QString::fromUtf8(kDefaultRewritePassword);
-    int alarmOption = 7;  // Option7 is selected before the restore
+    int alarmOption = AlarmModeOption(AlarmMode::SmsAndCall);  // selected before the restore
     for (const SettingsKey &field : kMainPageKeys) {
         const int number = ControlNumber(field.control);
         switch (field.kind) {
@@ -146,9 +145,7 @@ MainPageSettings RestoreMainPage(Store &store)
             break;
         }
     }
-    const AlarmMode modes[] = {AlarmMode::None, AlarmMode::SmsOnly, AlarmMode::CallOnly,
-                               AlarmMode::SmsAndCall};
-    page.values.alarmMode = modes[alarmOption == 0 ? 0 : alarmOption - 4];
+    page.values.alarmMode = AlarmModeOfOption(alarmOption);
     return page;
 }
 

@@ -120,7 +120,8 @@ void SetAt(QJsonObject &root, const QString &path, const QJsonValue &value)
     root = WithValueAt(root, Steps(path), 0, value).toObject();
 }
 
-QString &TextOf(Profile &profile, const TextPath &field)
+template<typename P>  // Profile or const Profile
+auto &TextOf(P &profile, const TextPath &field)
 {
     return field.page == Page::Main ? profile.main.text[field.control] : profile.sensor.text[field.control];
 }
@@ -191,9 +192,8 @@ QByteArray ProfileToJson(const Profile &profile, bool includePassword)
     QJsonObject root;
     root[QStringLiteral("format")] = QLatin1String(kFormat);
     root[QStringLiteral("version")] = kProfileVersion;
-    Profile copy = profile;
     for (const TextPath &field : TextPaths())
-        SetAt(root, field.path, TextOf(copy, field));
+        SetAt(root, field.path, TextOf(profile, field));
     if (includePassword)
         SetAt(root, kPasswordPath, profile.main.text[MainPageControls::kRewritePassword]);
     for (const auto &[alarmMode, name] : kAlarmModeNames)
