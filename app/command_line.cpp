@@ -1,94 +1,204 @@
 #include "command_line.h"
 
 #include "settings_keys.h"
+#include "validation.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <cstdio>
-#include <cstring>
+#include <QFileInfo>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
 
-bool WantsNoWindow(int argc, char **argv)
+namespace {
+
+using Mode = CommandLine::Mode;
+
+// Every option, and a parser that knows them all: the same for parsing and
+// for the help text.
+struct OptionTable
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"--write", "--export", "--import", "--help", "-h", "--version", "-v"})
-            if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
-                return true;
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on command-line options.")};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information.")};
+    const QCommandLineOption write{
+        QStringLiteral("write"),
+        QStringLiteral("Write a page from the stored settings, without a window: main, sensor or all."),
+        QStringLiteral("page")};
+    const QCommandLineOption dryRun{
+        QStringLiteral("dry-run"),
+        QStringLiteral("With --write: print each block as its tag and hex bytes; send and store nothing.")};
+    const QCommandLineOption password{
+        QStringLiteral("password"),
+        QStringLiteral("With --write, or --export --include-password: the SMS-rewrite password "
+                       "(four Chinese characters)."),
+        QStringLiteral("text"), QString::fromUtf8(kDefaultRewritePassword)};
+    const QCommandLineOption profile{
+        QStringLiteral("profile"),
+        QStringLiteral("With --write: write from this profile; the stored settings stay untouched."),
+        QStringLiteral("file")};
+    const QCommandLineOption exportFile{QStringLiteral("export"),
+                                        QStringLiteral("Save the stored settings as a profile."),
+                                        QStringLiteral("file")};
+    const QCommandLineOption importFile{
+        QStringLiteral("import"),
+        QStringLiteral("Store a profile's settings, as if typed and written (nothing is sent)."),
+        QStringLiteral("file")};
+    const QCommandLineOption includePassword{
+        QStringLiteral("include-password"),
+        QStringLiteral("With --export: put the SMS-rewrite password (--password) into the profile.")};
+    const QCommandLineOption port{
+        QStringLiteral("port"),
+        QStringLiteral("Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
+        QStringLiteral("COMk=DEVICE")};
+    const QCommandLineOption simulate{
+        QStringLiteral("simulate"),
+        QStringLiteral("Open the pages with a simulated alarm unit behind every COM option.")};
+    QCommandLineParser parser;
+
+    OptionTable()
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Configuration tool for the TQ18/TQ18G GSM car alarm.\n"
+                           "Without options it opens the settings pages."));
+        parser.addOptions({help, version, write, dryRun, profile, exportFile, importFile, includePassword,
+                           password, port, simulate});
+        parser.addPositionalArgument(QStringLiteral("profile"),
+                                     QStringLiteral("Open the pages with this profile imported."),
+                                     QStringLiteral("[profile]"));
     }
-    return false;
+};
+
+QString Name(const QCommandLineOption &option)
+{
+    return QLatin1String("--") + option.names().constLast();
+}
+
+// An option that only some actions take, and the line that refuses it elsewhere.
+struct Pairing
+{
+    const QCommandLineOption &option;
+    bool taken;
+    QString refusal;
+};
+
+// Why the line cannot be carried out as parsed, or nothing.
+QString Refusal(const OptionTable &table, const CommandLine &options)
+{
+    const QCommandLineParser &parser = table.parser;
+    for (const QCommandLineOption *once :
+         {&table.write, &table.profile, &table.exportFile, &table.importFile, &table.password}) {
+        if (parser.values(*once).size() > 1)
+            return QStringLiteral("%1 is given more than once.").arg(Name(*once));
+    }
+    for (const QCommandLineOption *file : {&table.profile, &table.exportFile, &table.importFile}) {
+        if (parser.isSet(*file) && parser.value(*file).isEmpty())
+            return QStringLiteral("%1 needs a file name.").arg(Name(*file));
+    }
+
+    const Mode mode = options.mode;
+    const Pairing pairings[] = {
+        {table.dryRun, mode == Mode::Write, QStringLiteral("--dry-run goes with --write.")},
+        {table.profile, mode == Mode::Write, QStringLiteral("--profile goes with --write.")},
+        {table.includePassword, mode == Mode::Export, QStringLiteral("--include-password goes with --export.")},
+        {table.password, mode == Mode::Write || (mode == Mode::Export && options.includePassword),
+         QStringLiteral("--password goes with --write, or with --export and --include-password.")},
+        {table.simulate, mode == Mode::Window,
+         QStringLiteral("--simulate opens the pages; it does not go with --write, --export or --import.")},
+    };
+    for (const Pairing &pairing : pairings) {
+        if (parser.isSet(pairing.option) && !pairing.taken)
+            return pairing.refusal;
+    }
+
+    for (const QString &assignment : options.portOverrides) {
+        if (!ComPortMap().setOverride(assignment))
+            return QStringLiteral("--port takes COMk=DEVICE with k from 1 to 4, not \"%1\".").arg(assignment);
+    }
+    const QStringList pages{QStringLiteral("main"), QStringLiteral("sensor"), QStringLiteral("all")};
+    if (mode == Mode::Write && !pages.contains(options.writePage))
+        return QStringLiteral("--write takes main, sensor or all, not \"%1\".").arg(options.writePage);
+    if (options.includePassword && !IsValidRewritePassword(options.password))
+        return QStringLiteral("--password is not four Chinese characters.");
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > (mode == Mode::Window ? 1 : 0))
+        return QStringLiteral("Unexpected argument \"%1\".").arg(positional.constLast());
+    if (!positional.isEmpty() && !QFileInfo(positional.constFirst()).isFile())
+        return QStringLiteral("No profile file \"%1\" to open.").arg(positional.constFirst());
+    return {};
+}
+
+}  // namespace
+
+QStringList ProgramArguments(int argc, char **argv)
+{
+    QStringList arguments;
+#ifdef Q_OS_WIN
+    // argv holds the ANSI code page only; the wide command line holds every character.
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 0; i < count; ++i)
+        arguments << QString::fromWCharArray(wide[i]);
+    LocalFree(wide);
+#else
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+#endif
+    return arguments;
 }
 
 CommandLine ParseCommandLine(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Configuration tool for the TQ18/TQ18G GSM car alarm.\n"
-                       "Without options it opens the settings pages."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption write(
-        QStringLiteral("write"),
-        QStringLiteral("Write a page from the stored settings, without a window: main, sensor or all."),
-        QStringLiteral("page"));
-    const QCommandLineOption dryRun(
-        QStringLiteral("dry-run"),
-        QStringLiteral("With --write: print each block as its tag and hex bytes; send and store nothing."));
-    const QCommandLineOption password(
-        QStringLiteral("password"),
-        QStringLiteral("With --write main: the SMS-rewrite password (four Chinese characters)."),
-        QStringLiteral("text"), QString::fromUtf8(kDefaultRewritePassword));
-    const QCommandLineOption profile(
-        QStringLiteral("profile"),
-        QStringLiteral("With --write: write from this profile; the stored settings stay untouched."),
-        QStringLiteral("file"));
-    const QCommandLineOption exportFile(
-        QStringLiteral("export"), QStringLiteral("Save the stored settings as a profile."),
-        QStringLiteral("file"));
-    const QCommandLineOption importFile(
-        QStringLiteral("import"),
-        QStringLiteral("Store a profile's settings, as if typed and written (nothing is sent)."),
-        QStringLiteral("file"));
-    const QCommandLineOption includePassword(
-        QStringLiteral("include-password"),
-        QStringLiteral("With --export: put the SMS-rewrite password (--password) into the profile."));
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        QStringLiteral("Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
-        QStringLiteral("COMk=DEVICE"));
-    const QCommandLineOption simulate(
-        QStringLiteral("simulate"),
-        QStringLiteral("Open the pages with a simulated alarm unit behind every COM option."));
-    parser.addOptions({write, dryRun, profile, exportFile, importFile, includePassword, password,
-                       port, simulate});
-    parser.process(arguments);
-
+    OptionTable table;
+    const QCommandLineParser &parser = table.parser;
     CommandLine options;
-    options.writePage = parser.value(write);
-    options.dryRun = parser.isSet(dryRun);
-    options.profile = parser.value(profile);
-    options.exportFile = parser.value(exportFile);
-    options.importFile = parser.value(importFile);
-    options.includePassword = parser.isSet(includePassword);
-    options.password = parser.value(password);
-    options.portOverrides = parser.values(port);
-    options.simulate = parser.isSet(simulate);
-
-    auto fail = [](const QString &message) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-        std::exit(2);
+    const auto refuse = [&options](const QString &problem) {
+        options.mode = Mode::Refused;
+        options.refusal = problem;
+        return options;
     };
-    const QStringList pages{QStringLiteral("main"), QStringLiteral("sensor"), QStringLiteral("all")};
-    if (parser.isSet(write) && !pages.contains(options.writePage))
-        fail(QStringLiteral("--write takes main, sensor or all, not \"%1\".").arg(options.writePage));
-    if (int(parser.isSet(write)) + int(parser.isSet(exportFile)) + int(parser.isSet(importFile)) > 1)
-        fail(QStringLiteral("--write, --export and --import go one at a time."));
-    if ((options.dryRun || parser.isSet(profile)) && !parser.isSet(write))
-        fail(QStringLiteral("--dry-run and --profile go with --write."));
-    if (options.includePassword && !parser.isSet(exportFile))
-        fail(QStringLiteral("--include-password goes with --export."));
-    for (const QString &assignment : options.portOverrides)
-        if (!ComPortMap().setOverride(assignment))
-            fail(QStringLiteral("--port takes COMk=DEVICE with k from 1 to 4, not \"%1\".").arg(assignment));
+    if (!table.parser.parse(arguments))
+        return refuse(parser.errorText());
+    // After "--" every option would become a profile to open.
+    if (arguments.mid(1).contains(QLatin1String("--")))
+        return refuse(QStringLiteral("\"--\" is not taken: give the options, then the profile to open."));
+    if (parser.isSet(table.help) || parser.isSet(table.version)) {
+        options.mode = parser.isSet(table.help) ? Mode::Help : Mode::Version;
+        return options;
+    }
+
+    const std::pair<const QCommandLineOption &, Mode> actions[] = {
+        {table.write, Mode::Write}, {table.exportFile, Mode::Export}, {table.importFile, Mode::Import}};
+    for (const auto &[option, mode] : actions) {
+        if (!parser.isSet(option))
+            continue;
+        if (options.mode != Mode::Window)
+            return refuse(QStringLiteral("--write, --export and --import go one at a time."));
+        options.mode = mode;
+    }
+    options.writePage = parser.value(table.write);
+    options.dryRun = parser.isSet(table.dryRun);
+    options.profile = parser.value(table.profile);
+    options.exportFile = parser.value(table.exportFile);
+    options.importFile = parser.value(table.importFile);
+    options.includePassword = parser.isSet(table.includePassword);
+    options.password = parser.value(table.password);
+    options.portOverrides = parser.values(table.port);
+    options.simulate = parser.isSet(table.simulate);
+    options.openProfile = parser.positionalArguments().value(0);
+
+    if (const QString problem = Refusal(table, options); !problem.isEmpty())
+        return refuse(problem);
     return options;
+}
+
+QString CommandLineHelp()
+{
+    return OptionTable().parser.helpText();
 }
 
 ComPortMap PortMapFor(const CommandLine &options)

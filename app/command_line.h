@@ -8,30 +8,42 @@
 // What the program was asked to do on its command line.
 struct CommandLine
 {
-    QString writePage;          // "main", "sensor" or "all": write without a window
-    bool dryRun = false;        // with writePage: print the blocks, send nothing
-    QString profile;            // with writePage: write from this profile, not the store
-    QString exportFile;         // write the stored settings to this profile
-    QString importFile;         // store this profile's settings
-    bool includePassword = false;  // with exportFile: put the password in
+    enum class Mode {
+        Window,   // the pages
+        Write,    // --write: a page to the unit, without a window
+        Export,   // --export: the stored settings to a profile
+        Import,   // --import: a profile's settings into the store
+        Help,
+        Version,
+        Refused,  // a malformed command line: nothing is to be done
+    };
+
+    Mode mode = Mode::Window;
+    QString refusal;            // with Refused: one line naming the problem
+    QString writePage;          // with Write: "main", "sensor" or "all"
+    bool dryRun = false;        // with Write: print the blocks, send nothing
+    QString profile;            // with Write: write from this profile, not the store
+    QString exportFile;         // with Export
+    QString importFile;         // with Import
+    bool includePassword = false;  // with Export: put the password in
     QString password;           // Text15 when the profile holds none
     QStringList portOverrides;  // "COMk=DEVICE"
-    bool simulate = false;      // GUI with a simulated unit behind every COM option
-
-    bool wantsWindow() const
-    {
-        return writePage.isEmpty() && exportFile.isEmpty() && importFile.isEmpty();
-    }
+    bool simulate = false;      // with Window: a simulated unit behind every COM option
+    QString openProfile;        // with Window: a profile to import once the main page shows
 };
 
-// True when the arguments ask for no window (a write, an export or import,
-// --help or --version), so that main() can create a QCoreApplication instead
-// of a QApplication.
-bool WantsNoWindow(int argc, char **argv);
+// The program's arguments, program name first, as given: read before any
+// application object exists, so that a malformed line is refused without a
+// display.
+QStringList ProgramArguments(int argc, char **argv);
 
-// Parses the application's arguments; prints help, version or an error and
-// exits the process on its own where the parser does.
+// Parses the arguments without printing anything or ending the process; a
+// line that is malformed in any way comes back as Mode::Refused.
 CommandLine ParseCommandLine(const QStringList &arguments);
+
+// The text --help prints; the application object must exist (it names the
+// program as it was called).
+QString CommandLineHelp();
 
 // The system's COM mapping with the --port overrides applied.
 ComPortMap PortMapFor(const CommandLine &options);

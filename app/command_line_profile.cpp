@@ -3,13 +3,15 @@
 #include "console.h"
 #include "file_store.h"
 #include "profile.h"
+#include "read_only_store.h"
 
 int RunExport(const CommandLine &options)
 {
-    FileStore store(FileStore::defaultDirectory());
-    store.ensureDirectory();
-    Profile profile = ProfileFromStore(store);
-    const bool storeClean = PrintStoreErrors(store);
+    // Exporting reads the settings; it creates no file, not even a missing one.
+    FileStore fileStore(FileStore::defaultDirectory());
+    ReadOnlyStore stored(fileStore);
+    Profile profile = ProfileFromStore(stored);
+    const bool storeClean = PrintStoreErrors(stored);
     profile.main.text[MainPageControls::kRewritePassword] = options.password;
     if (const QString error = WriteProfileFile(options.exportFile, ProfileToJson(profile, options.includePassword));
         !error.isEmpty()) {

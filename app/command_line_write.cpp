@@ -6,6 +6,7 @@
 #include "memory_store.h"
 #include "page_settings.h"
 #include "profile.h"
+#include "read_only_store.h"
 #include "serial_link.h"
 #include "validation.h"
 #include "write_sequences.h"
@@ -18,7 +19,7 @@ class BlockLineView : public NoWindowView
 public:
     void blockExchanged(const QByteArray &tag, bool answered) override
     {
-        Out() << tag << (answered ? " answered" : " not answered") << Qt::endl;
+        PrintLine(QString::fromLatin1(tag) + (answered ? QLatin1String(" answered") : QLatin1String(" not answered")));
     }
 };
 
@@ -31,53 +32,53 @@ struct Pages
     bool writeSensor = false;
 };
 
-// The pages from the store, as the pages' loads restore them (creating missing
-// files); the main page is restored for a sensor write too, for its COM choice.
-// The password Text15 is never stored: it comes from --password.
-Pages FromStore(Store &store, const QString &password, bool withSensorPage)
+// The pages from the store as the pages' loads restore them; the main page
+// is restored for a sensor write too, for its COM choice. The password
+// Text15 is never stored: it comes from --password.
+Pages FromStore(Store &stored, const QString &password, bool withSensorPage)
 {
-    store.ensureDirectory();
-    const MainPageSettings main = RestoreMainPage(store);
+    const MainPageSettings main = RestoreMainPage(stored);
     Pages pages{main.values, {}, ComOptionAfterRestore(main.comOptions)};
     if (withSensorPage)
-        pages.sensor = RestoreSensorPage(store);
+        pages.sensor = RestoreSensorPage(stored);
     pages.main.text[MainPageControls::kRewritePassword] = password;
     return pages;
 }
 
 // A profile may hold the password; otherwise it comes from --password.
-std::optional<Pages> FromProfile(const QString &path, Store &store, const QString &password)
+std::optional<Pages> FromProfile(const QString &path, Store &stored, const QString &password)
 {
     const ProfileParse parse = ReadProfileFile(path);
     for (const QString &problem : parse.problems)
         Err() << problem << Qt::endl;
     if (!parse.profile)
         return std::nullopt;
-    Pages pages{parse.profile->main, parse.profile->sensor, StoredComChoice(store)};
+    Pages pages{parse.profile->main, parse.profile->sensor, StoredComChoice(stored)};
     if (!parse.profile->hasPassword)
         pages.main.text[MainPageControls::kRewritePassword] = password;
     return pages;
 }
 
-int PrintDryRun(const Pages &pages)
+// Both pages of `--write all` are checked before the first block goes out.
+QList<ValidationProblem> Problems(const Pages &pages)
 {
     QList<ValidationProblem> problems;
-    QList<QByteArray> blocks;
-    if (pages.writeMain) {
+    if (pages.writeMain)
         problems += ValidateMainPage(pages.main);
-        blocks += MainPageBlocks(pages.main);
-    }
-    if (pages.writeSensor) {
+    if (pages.writeSensor)
         problems += ValidateSensorPage(pages.sensor);
+    return problems;
+}
+
+void PrintBlocks(const Pages &pages)
+{
+    QList<QByteArray> blocks;
+    if (pages.writeMain)
+        blocks += MainPageBlocks(pages.main);
+    if (pages.writeSensor)
         blocks += SensorPageBlocks(pages.sensor);
-    }
-    if (!problems.isEmpty()) {
-        Err() << DescribeProblems(problems) << Qt::endl;
-        return 1;
-    }
     for (const QByteArray &block : blocks)
-        Out() << block.left(kTagSize) << ' ' << block.toHex().toUpper() << Qt::endl;
-    return 0;
+        PrintLine(QString::fromLatin1(block.left(kTagSize) + ' ' + block.toHex().toUpper()));
 }
 
 bool Write(const Pages &pages, const CommandLine &options, Store &store)
@@ -102,22 +103,33 @@ bool Write(const Pages &pages, const CommandLine &options, Store &store)
 int RunCommandLineWrite(const CommandLine &options)
 {
     FileStore fileStore(FileStore::defaultDirectory());
-    MemoryStore discarded;  // a write from a profile stores nowhere
+    ReadOnlyStore stored(fileStore);  // reading creates nothing, whatever comes next
     const bool fromProfile = !options.profile.isEmpty();
-    Store &store = fromProfile ? static_cast<Store &>(discarded) : fileStore;
-
     const bool writeSensor = options.writePage != QLatin1String("main");
-    std::optional<Pages> pages = fromProfile ? FromProfile(options.profile, fileStore, options.password)
-                                             : FromStore(fileStore, options.password, writeSensor);
-    bool storeClean = PrintStoreErrors(fileStore);
+    std::optional<Pages> pages = fromProfile ? FromProfile(options.profile, stored, options.password)
+                                             : FromStore(stored, options.password, writeSensor);
     if (!pages)
         return 1;
+    // A setting that could not be read would go out as its default: the
+    // window shows that default to the user, a write without one must not send it.
+    if (!PrintStoreErrors(stored)) {
+        Err() << QStringLiteral("Nothing was written: the settings above could not be read.") << Qt::endl;
+        return 1;
+    }
     pages->writeMain = options.writePage != QLatin1String("sensor");
     pages->writeSensor = writeSensor;
+    if (const QList<ValidationProblem> problems = Problems(*pages); !problems.isEmpty()) {
+        Err() << DescribeProblems(problems) << Qt::endl;
+        return 1;
+    }
+    if (options.dryRun) {
+        PrintBlocks(*pages);
+        return 0;
+    }
 
-    if (options.dryRun)
-        return PrintDryRun(*pages);
-    const bool written = Write(*pages, options, store);
-    storeClean &= PrintStoreErrors(fileStore);
-    return written && storeClean ? 0 : 1;
+    MemoryStore discarded;  // a write from a profile stores nowhere
+    if (!fromProfile)
+        fileStore.ensureDirectory();
+    const bool written = Write(*pages, options, fromProfile ? static_cast<Store &>(discarded) : fileStore);
+    return written && PrintStoreErrors(fileStore) ? 0 : 1;
 }

@@ -3,9 +3,12 @@
 #include "command_line.h"
 
 // `alarmcfg --write main|sensor|all`: takes the pages from the settings store
-// (restored as the pages' loads would) or from --profile (the store is left
-// untouched), validates them and writes them to the port of the stored COM
-// choice, one line per block on stdout, failure messages on stderr.
-// Returns the process exit code: 0 only when no write was refused, every
+// (missing settings count as their defaults) or from --profile (the store is
+// left untouched), validates every page asked for and writes them to the
+// port of the stored COM choice, one line per block on stdout, failure
+// messages on stderr. A setting that cannot be read, or any page that cannot
+// be written as it stands, refuses the whole write before the first block.
+// --dry-run prints the blocks instead and changes nothing on disk.
+// Returns the process exit code: 0 only when nothing was refused, every
 // block sent was answered and the store took every value.
 int RunCommandLineWrite(const CommandLine &options);

@@ -12,6 +12,13 @@ QTextStream &Err()
     return err;
 }
 
+void PrintLine(const QString &line)
+{
+    QTextStream &out = Out();
+    if (out.status() == QTextStream::Ok)
+        out << line << Qt::endl;
+}
+
 void StderrMessages::showError(const QString &title, const QString &text)
 {
     Err() << title << '\n' << text << Qt::endl;

@@ -9,6 +9,10 @@
 QTextStream &Out();
 QTextStream &Err();
 
+// One line on standard output. Once that fails (a reader that closed its end
+// of a pipe), nothing more is printed there; the work goes on.
+void PrintLine(const QString &line);
+
 // Failure messages of a write without a window: title and text on stderr.
 class StderrMessages : public MessageSink
 {

@@ -46,5 +46,7 @@ int RunGui(QApplication &app, const CommandLine &options)
     Form1 mainPage(link, store, messages, options.simulate);
     QObject::connect(&mainPage, &Form1::quitRequested, &app, [] { QCoreApplication::exit(0); });
     mainPage.show();
+    if (!options.openProfile.isEmpty())
+        mainPage.importProfile(options.openProfile);  // refused whole, with a message, if it has a problem
     return app.exec();
 }

@@ -4,7 +4,8 @@
 // answers too late: a block counts as answered only when the unit answered
 // it, the write goes on and says what failed, and the page is stored all the
 // same. Then `alarmcfg` itself on the command line, with its settings in a
-// fresh directory: writes, dry runs and profiles.
+// fresh directory and no display: writes, dry runs, profiles, and the lines
+// it refuses.
 #include "exchange.h"
 #include "file_store.h"
 #include "page_settings.h"
@@ -15,6 +16,8 @@
 #include "write_sequences.h"
 
 #include <QtTest>
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -205,18 +208,166 @@ private Q_SLOTS:
         QCOMPARE(unit.bytes(), Named(blocks, exchanges).mid(0, received));
     }
 
+    void refusedWriteSendsNothing_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("stored");  // key, value, key, value ...
+        const QStringList badMain{"tel1", "+8613800138000"};
+        const QStringList badSensor{"Ttt1", "+8613900139000"};
+        QTest::newRow("main page") << "main" << badMain;
+        QTest::newRow("main page of both") << "all" << badMain;
+        QTest::newRow("sensor page of both") << "all" << badSensor;
+        QTest::newRow("both pages") << "all" << badMain + badSensor;
+    }
+
+    // A page that cannot be written as it stands refuses the whole write,
+    // both pages of `--write all` included: one message names every problem.
     void refusedWriteSendsNothing()
     {
+        QFETCH(QString, page);
+        QFETCH(QStringList, stored);
         UnitProcess unit;
         FileStore store = settings();
         store.ensureDirectory();
-        QVERIFY(store.write(QStringLiteral("tel1"), QStringLiteral("+8613800138000")));
-        const Run run = alarmcfg({"--write", "main", "--port", "COM1=" + unit.device()});
+        for (int k = 0; k < stored.size(); k += 2)
+            QVERIFY(store.write(stored[k], stored[k + 1]));
+        const Run run = alarmcfg({"--write", page, "--port", "COM1=" + unit.device()});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
-        QVERIFY2(run.err.contains(QStringLiteral("授权手机号码1")), qPrintable(run.err));
+        for (int k = 1; k < stored.size(); k += 2)
+            QVERIFY2(run.err.contains(stored[k]), qPrintable(run.err));
         QTest::qWait(200);
         QVERIFY(unit.bytes().isEmpty());
+    }
+
+    void unreadableSettingsRefuseTheWrite_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QByteArray>("bytes");  // each key's file (null: a folder in its place)
+        QTest::newRow("not GB18030") << "main" << QStringList{"k1"} << QByteArray("\xff\xfe\r\n");
+        QTest::newRow("a character cut off") << "all" << QStringList{"Ttt3"} << QByteArray("\xc7");
+        QTest::newRow("empty") << "main" << QStringList{"tel2"} << QByteArray("");
+        QTest::newRow("a folder") << "main" << QStringList{"g1"} << QByteArray();
+        QTest::newRow("alarm mode option") << "main" << QStringList{"Option6"} << QByteArray("maybe\r\n");
+        QTest::newRow("COM option") << "sensor" << QStringList{"Option2"} << QByteArray("maybe\r\n");
+        QTest::newRow("ring-tone check box") << "main" << QStringList{"Check1"} << QByteArray(" 7 \r\n");
+        QTest::newRow("two files") << "all" << QStringList{"k8", "SMS1"} << QByteArray("\xff\r\n");
+    }
+
+    // A stored setting that cannot be read would go out as its default (the
+    // default pass phrases are no secret): a write or a dry run from the
+    // store refuses before the first block, names every such file, and
+    // leaves the settings folder as it was.
+    void unreadableSettingsRefuseTheWrite()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, keys);
+        QFETCH(QByteArray, bytes);
+        const QDir folder(settings().directory());
+        QVERIFY(folder.mkpath("."));
+        for (const QString &key : keys) {
+            QFile file(folder.filePath(key + ".cck"));
+            QVERIFY(bytes.isNull() ? folder.mkdir(key + ".cck")
+                                   : file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        UnitProcess unit;
+        for (const QStringList &extra : {QStringList{"--dry-run"}, QStringList{"--port", "COM1=" + unit.device()}}) {
+            const Run run = alarmcfg(QStringList{"--write", page} + extra);
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY(run.out.isEmpty());
+            for (const QString &key : keys)
+                QVERIFY2(run.err.contains(key + ".cck"), qPrintable(run.err));
+            QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+            for (const QString &key : keys) {
+                QFile file(folder.filePath(key + ".cck"));
+                QVERIFY(bytes.isNull() || (file.open(QIODevice::ReadOnly) && file.readAll() == bytes));
+            }
+        }
+        QVERIFY(unit.bytes().isEmpty());
+    }
+
+    // A reader that closes its end of the pipe (`| head -1`) ends no write:
+    // every block reaches the unit and the exit status is the unit's.
+    void closedStandardOutput()
+    {
+        UnitProcess unit;
+        const Run run = alarmcfg({"--write", "all", "--port", "COM1=" + unit.device()}, [] {
+            int ends[2];
+            if (::pipe(ends) == 0) {
+                ::close(ends[0]);
+                ::dup2(ends[1], STDOUT_FILENO);
+                ::close(ends[1]);
+            }
+            std::signal(SIGPIPE, SIG_DFL);
+        });
+        QCOMPARE(run.exitCode, 0);
+        FileStore store = settings();
+        QCOMPARE(unit.bytes(), MainPageBlocks(RestoreMainPage(store).values) + SensorPageBlocks(RestoreSensorPage(store)));
+    }
+
+    void malformedCommandLines_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("--export \"\"") << QStringList{"--export", ""};
+        QTest::newRow("--export=") << QStringList{"--export="};
+        QTest::newRow("--import \"\"") << QStringList{"--import", ""};
+        QTest::newRow("--profile \"\"") << QStringList{"--write", "main", "--profile", ""};
+        QTest::newRow("-- --write") << QStringList{"--", "--write", "main"};
+        QTest::newRow("-- -hello") << QStringList{"--", "-hello"};
+        QTest::newRow("--password -v") << QStringList{"--password", "-v"};
+        QTest::newRow("--dry-run alone") << QStringList{"--dry-run"};
+        QTest::newRow("--profile alone") << QStringList{"--profile", "car.json"};
+        QTest::newRow("--write twice") << QStringList{"--write", "main", "--write", "sensor"};
+        QTest::newRow("unknown option") << QStringList{"--writ", "main"};
+        QTest::newRow("argument after --write") << QStringList{"--write", "main", "sensor"};
+        QTest::newRow("no such profile to open") << QStringList{"car.json"};
+        QTest::newRow("a folder to open") << QStringList{"."};
+        QTest::newRow("--simulate with --write") << QStringList{"--write", "all", "--simulate"};
+        QTest::newRow("--password without --include-password")
+            << QStringList{"--export", "car.json", "--password", "天下太平"};
+        QTest::newRow("exported password not four Chinese characters")
+            << QStringList{"--export", "car.json", "--include-password", "--password", "天下太"};
+    }
+
+    // A malformed line is refused with one line on stderr and status 2,
+    // before any port or file is opened, and without a display.
+    void malformedCommandLines()
+    {
+        QFETCH(QStringList, arguments);
+        UnitProcess unit;
+        const Run run = alarmcfg(QStringList{"--port", "COM1=" + unit.device()} + arguments);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(!run.err.trimmed().isEmpty() && !run.err.trimmed().contains(u'\n'), qPrintable(run.err));
+        QVERIFY(unit.bytes().isEmpty());
+        QVERIFY(QDir(m_config->path()).isEmpty());
+    }
+
+    // A profile given as the only argument (a file manager's "open with")
+    // opens the pages with it imported: the store holds it.
+    void openWithProfile()
+    {
+        Profile profile{DefaultMainPage(), {}, false};
+        profile.main.text[16] = QStringLiteral("车被碰了");
+        profile.sensor.text[1] = QStringLiteral("后门开了");
+        profile.sensor.text[20] = QStringLiteral("13800138000");
+        const QString path = m_config->filePath(QStringLiteral("car.json"));
+        QVERIFY(WriteProfileFile(path, ProfileToJson(profile, false)).isEmpty());
+        UnitProcess unit;
+        QProcess pages;
+        QProcessEnvironment environment = this->environment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        pages.setProcessEnvironment(environment);
+        pages.start(QStringLiteral(ALARMCFG), {"--port", "COM1=" + unit.device(), path});
+        FileStore store = settings();
+        // Ttt10 is the last setting the import stores.
+        QTRY_COMPARE_WITH_TIMEOUT(store.read(QStringLiteral("Ttt10")).value_or(QString()), profile.sensor.text[20], 20000);
+        pages.terminate();
+        QVERIFY(pages.waitForFinished());
+        QVERIFY(RestoreMainPage(store).values == profile.main);
+        QVERIFY(RestoreSensorPage(store) == profile.sensor);
     }
 
     void dryRunOpensNoPort()
@@ -224,6 +375,7 @@ private Q_SLOTS:
         const Run run = alarmcfg({"--write", "main", "--dry-run", "--password", "天下太平",
                                   "--port", "COM1=/nonexistent/device"});
         QCOMPARE(run.exitCode, 0);
+        QVERIFY(QDir(m_config->path()).isEmpty());  // a dry run creates nothing, not even defaults
         FileStore store = settings();
         MainPageValues values = RestoreMainPage(store).values;
         values.text[15] = QStringLiteral("天下太平");
@@ -240,6 +392,9 @@ private Q_SLOTS:
     // profile of another version imports nothing.
     void profiles()
     {
+        const QString profile = m_config->filePath(QStringLiteral("car.json"));
+        QCOMPARE(alarmcfg({"--export", profile}).exitCode, 0);
+        QCOMPARE(QDir(m_config->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), {"car.json"});
         FileStore store = settings();
         store.ensureDirectory();
         store.write(QStringLiteral("Text16"), QStringLiteral("车被碰了\r\nSecond line"));
@@ -247,7 +402,6 @@ private Q_SLOTS:
         store.write(QStringLiteral("Option6"), QStringLiteral("True"));
         store.write(QStringLiteral("Option7"), QStringLiteral("False"));
         store.write(QStringLiteral("Check1"), QStringLiteral(" 1 "));
-        const QString profile = m_config->filePath(QStringLiteral("car.json"));
         QCOMPARE(alarmcfg({"--export", profile, "--include-password", "--password", "天下太平"}).exitCode, 0);
         MainPageValues main = RestoreMainPage(store).values;
         const SensorPageValues sensors = RestoreSensorPage(store);
@@ -275,12 +429,25 @@ private Q_SLOTS:
 private:
     FileStore settings() const { return FileStore(m_config->filePath(QStringLiteral("woclc1k"))); }
 
-    Run alarmcfg(const QStringList &arguments) const
+    // Every run has its own settings folder, as working directory too, and
+    // no display: only the pages need one.
+    QProcessEnvironment environment() const
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
-        process.setProcessEnvironment(environment);
+        for (const char *display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QString::fromLatin1(display));
+        return environment;
+    }
+
+    // `beforeStart` runs in the child just before alarmcfg starts.
+    Run alarmcfg(const QStringList &arguments, const std::function<void()> &beforeStart = {}) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(m_config->path());
+        if (beforeStart)
+            process.setChildProcessModifier(beforeStart);
         process.start(QStringLiteral(ALARMCFG), arguments);
         if (!process.waitForFinished(30000))
             return {-1, {}, QStringLiteral("alarmcfg did not finish")};
