@@ -58,10 +58,19 @@ std::vector<FieldLayout> AlarmFields()
     return fields;
 }
 
-bool AnyAuthorisedNumberTyped(const BlockInput &input)
+// The digits a number field carries: none for a number that cannot be
+// cleaned (validation refuses it before a write).
+QString NumberSent(const QString &typed)
+{
+    return CleanPhoneNumber(typed).value_or(QString());
+}
+
+// The number-list flag tells the unit what the fields carry, so a number of
+// blanks or hyphens only counts as none.
+bool AnyAuthorisedNumberSent(const BlockInput &input)
 {
     for (int control : MainPageControls::kAuthorisedNumbers)
-        if (!input.text[control].isEmpty())
+        if (!NumberSent(input.text[control]).isEmpty())
             return true;
     return false;
 }
@@ -87,13 +96,11 @@ void WriteField(QByteArray &block, const FieldLayout &field, const BlockInput &i
     case FieldKind::Text:
         EncodeText(block, field.offset, input.text[field.control], field.capBytes);
         break;
-    case FieldKind::PhoneNumber: {
-        const QString &typed = input.text[field.control];
-        EncodePhoneNumber(block, field.offset, CleanPhoneNumber(typed).value_or(typed));
+    case FieldKind::PhoneNumber:
+        EncodePhoneNumber(block, field.offset, NumberSent(input.text[field.control]));
         break;
-    }
     case FieldKind::NumberListFlag:
-        block[field.offset] = char(AnyAuthorisedNumberTyped(input) ? field.value : 0xFF);
+        block[field.offset] = char(AnyAuthorisedNumberSent(input) ? field.value : 0xFF);
         break;
     case FieldKind::AlarmMode:
         block[field.offset] = char(AlarmModeByte(input.alarmMode));

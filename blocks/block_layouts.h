@@ -10,7 +10,7 @@
 enum class FieldKind {
     Text,            // control text as UCS-2 big-endian, cut at capBytes
     PhoneNumber,     // control text as eight bytes of packed digits
-    NumberListFlag,  // `value` when any authorised number Text1..Text6 is typed, else 0xFF
+    NumberListFlag,  // `value` when any authorised number Text1..Text6 has digits, else 0xFF
     AlarmMode,       // Option5 00, Option6 80, Option7 (or none) FF
     RingTone,        // Check1 ticked 00, clear FF, grayed keeps the fill
     Constant,        // always `value`
@@ -64,8 +64,9 @@ BlockInput InputOf(const MainPageValues &values);
 BlockInput InputOf(const SensorPageValues &values);
 
 // The one builder all blocks share: fill, tag, then the fields in table order.
-// Numbers are cleaned of blanks and separators first (see CleanPhoneNumber);
-// the number-list flag looks at the texts as typed.
+// Numbers are cleaned of blanks and separators first (see CleanPhoneNumber),
+// and the number-list flag looks at the cleaned numbers; a number that
+// cannot be cleaned leaves its field empty.
 QByteArray BuildBlock(const BlockLayout &layout, const BlockInput &input);
 
 QByteArray BuildComsmsA2(const MainPageValues &values);

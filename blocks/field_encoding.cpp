@@ -1,17 +1,15 @@
 #include "field_encoding.h"
 
+#include <array>
+
 namespace {
 
-int HexDigitValue(QChar c)
+// The padding nibble: the unit reads a number up to its first F.
+constexpr int kPadding = 0xF;
+
+bool IsDecimalDigit(QChar c)
 {
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
+    return c >= u'0' && c <= u'9';
 }
 
 bool IsSeparator(QChar c)
@@ -44,12 +42,14 @@ void EncodeText(QByteArray &block, int offset, const QString &text, int capBytes
 
 void EncodePhoneNumber(QByteArray &block, int offset, const QString &number)
 {
-    auto digitAt = [&number](int i) {
-        const int value = i < number.size() ? HexDigitValue(number.at(i)) : 0xF;
-        return value < 0 ? 0xF : value;
-    };
+    // The number ends at its first character that is no digit, so that F
+    // stands only after the last digit, never between two.
+    std::array<int, kPhoneNumberDigits> nibbles;
+    nibbles.fill(kPadding);
+    for (int i = 0; i < kPhoneNumberDigits && i < number.size() && IsDecimalDigit(number.at(i)); ++i)
+        nibbles[i] = number.at(i).unicode() - u'0';
     for (int k = 0; k < kPhoneNumberFieldSize; ++k)
-        block[offset + k] = char(digitAt(2 * k) << 4 | digitAt(2 * k + 1));
+        block[offset + k] = char(nibbles[2 * k] << 4 | nibbles[2 * k + 1]);
 }
 
 std::optional<QString> CleanPhoneNumber(const QString &typed)
@@ -60,7 +60,7 @@ std::optional<QString> CleanPhoneNumber(const QString &typed)
         c = ToHalfWidth(c);
         if (IsSeparator(c))
             continue;
-        if (HexDigitValue(c) < 0)
+        if (!IsDecimalDigit(c))
             return std::nullopt;
         digits += c;
     }
@@ -85,4 +85,12 @@ QString DecodePhoneNumber(const QByteArray &block, int offset)
     while (digits.endsWith(u'F'))
         digits.chop(1);
     return digits;
+}
+
+qsizetype PhoneNumberDigitCount(const QString &typed)
+{
+    qsizetype count = 0;
+    for (QChar c : typed)
+        count += IsDecimalDigit(ToHalfWidth(c)) ? 1 : 0;
+    return count;
 }

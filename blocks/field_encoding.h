@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-// A phone-number field is eight bytes: sixteen hexadecimal digits, two per
-// byte, the first digit in the high nibble, missing digits F.
+// A phone-number field is eight bytes: sixteen decimal digits, two per
+// byte, the first digit in the high nibble, missing digits F (the padding).
 constexpr int kPhoneNumberFieldSize = 8;
 constexpr int kPhoneNumberDigits = 16;
 
@@ -19,22 +19,28 @@ constexpr ushort kTextEnd = 0xFFFF;
 void EncodeText(QByteArray &block, int offset, const QString &text, int capBytes);
 
 // Writes the eight-byte phone-number field at block[offset] from the first
-// sixteen characters of number. Either letter case counts; a character that
-// is no hexadecimal digit is written as F (validation refuses such numbers
-// before a write, so that never reaches the unit).
+// sixteen digits of number. The number ends at its first character that is
+// no decimal digit 0-9 (validation refuses such numbers before a write):
+// F is only ever padding.
 void EncodePhoneNumber(QByteArray &block, int offset, const QString &number);
 
 // Turns what a user typed into the bare digits the field holds: blanks
 // (space, tab, U+3000), hyphens, dots and parentheses are dropped and
 // full-width forms become ASCII. Returns nothing when any other character
-// than a hexadecimal digit remains (a "+", a letter beyond F, a Chinese
-// character). The result may be longer than sixteen digits.
+// than a decimal digit remains (a "+", a letter, a Chinese character): a
+// phone has no digits A-F, and F is the field's padding. The result may be
+// longer than sixteen digits.
 std::optional<QString> CleanPhoneNumber(const QString &typed);
+
+// The decimal digits among what a user typed, half- or full-width: what the
+// sixteen places of a number field are counted against.
+qsizetype PhoneNumberDigitCount(const QString &typed);
 
 // The inverse of EncodeText: code units up to the cap, ending at the first
 // FF FF pair (the fill).
 QString DecodeText(const QByteArray &block, int offset, int capBytes);
 
-// The inverse of EncodePhoneNumber: the sixteen digits in upper case with the
-// trailing F digits (the padding) removed.
+// The inverse of EncodePhoneNumber: the sixteen nibbles as hexadecimal
+// digits in upper case with the trailing F digits (the padding) removed. A
+// block this tool did not build may show letters A-F here.
 QString DecodePhoneNumber(const QByteArray &block, int offset);

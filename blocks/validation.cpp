@@ -9,14 +9,46 @@ QString Control(int number)
     return QStringLiteral("Text%1").arg(number);
 }
 
+// A number pasted in international form ("+86 138...", also full-width).
+bool StartsWithPlus(const QString &typed)
+{
+    const QString trimmed = typed.trimmed();
+    return trimmed.startsWith(u'+') || trimmed.startsWith(QChar(0xFF0B));
+}
+
+// The first UTF-16 code unit that is half of a surrogate pair without its
+// other half, if any: the unit would get half a character.
+std::optional<ushort> LoneSurrogate(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return c.unicode();
+    }
+    return std::nullopt;
+}
+
+ValidationProblem LoneSurrogateProblem(int control, const QString &label, ushort unit)
+{
+    return {Control(control), QStringLiteral("text holds a lone UTF-16 surrogate"),
+            QStringLiteral("%1含有不完整的字符（单独的代理项U+%2），报警器无法接收。")
+                .arg(label, QString::number(unit, 16).toUpper())};
+}
+
 void CheckPhoneNumber(QList<ValidationProblem> &problems, int control, const QString &label,
                       const QString &typed)
 {
     const std::optional<QString> digits = CleanPhoneNumber(typed);
-    if (!digits) {
-        problems.append({Control(control), QStringLiteral("invalid phone number"),
-                         QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9（或字母A-F）组成。")
+    if (!digits && StartsWithPlus(typed)) {
+        problems.append({Control(control), QStringLiteral("phone number with a country code"),
+                         QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9组成。"
+                                        "请去掉开头的“+”和国家代码（如“+86”），只填写国内号码。")
                              .arg(label, typed)});
+    } else if (!digits) {
+        problems.append({Control(control), QStringLiteral("invalid phone number"),
+                         QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9组成。").arg(label, typed)});
     } else if (digits->size() > kPhoneNumberDigits) {
         problems.append({Control(control), QStringLiteral("phone number longer than 16 digits"),
                          QStringLiteral("%1“%2”超过16位数字。").arg(label, typed)});
@@ -29,6 +61,8 @@ void CheckText(QList<ValidationProblem> &problems, int control, const QString &l
     if (text.contains(QChar(kTextEnd))) {
         problems.append({Control(control), QStringLiteral("text holds U+FFFF, which ends a text field"),
                          QStringLiteral("%1含有报警器无法接收的字符U+FFFF。").arg(label)});
+    } else if (const std::optional<ushort> unit = LoneSurrogate(text)) {
+        problems.append(LoneSurrogateProblem(control, label, *unit));
     } else if (text.size() > maxLength) {
         problems.append({Control(control),
                          QStringLiteral("text longer than %1 characters").arg(maxLength),
@@ -68,7 +102,10 @@ QList<ValidationProblem> ValidateMainPage(const MainPageValues &values)
         CheckText(problems, control, QString::fromUtf16(label), values.text[control],
                     kPassPhraseMaxLength);
 
-    if (!IsValidRewritePassword(values.text[kRewritePassword]))
+    const QString &password = values.text[kRewritePassword];
+    if (const std::optional<ushort> unit = LoneSurrogate(password))
+        problems.append(LoneSurrogateProblem(kRewritePassword, QStringLiteral("改写报警设置的安全密语"), *unit));
+    else if (!IsValidRewritePassword(password))
         problems.append({Control(kRewritePassword),
                          QStringLiteral("password is not exactly four Chinese characters"),
                          QStringLiteral("改写报警设置的安全密语必须是4个汉字。")});

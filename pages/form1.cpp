@@ -176,8 +176,10 @@ Form2 *Form1::sensorPage() const
 
 void Form1::write()
 {
-    WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
-    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    m_closeHold.runWrite([this] {
+        WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
+        ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    });
 }
 
 bool Form1::importProfile(const QString &path)
@@ -210,7 +212,7 @@ bool Form1::exportProfile(const QString &path, bool includePassword)
 void Form1::openSensorPage()
 {
     if (!m_sensorPage) {
-        m_sensorPage = new Form2(m_store, m_messages, m_link.port(), m_waitWindow, *this);
+        m_sensorPage = new Form2(m_store, m_messages, m_link.port(), m_waitWindow, m_closeHold, *this);
         connect(m_sensorPage, &Form2::returnRequested, this, &Form1::returnFromSensorPage);
         connect(m_sensorPage, &Form2::exitRequested, this, &Form1::exitProgram);
     }
@@ -235,6 +237,8 @@ void Form1::exitProgram()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    if (m_closeHold.holds(*this, *event))
+        return;
     m_link.close();
     event->accept();
     Q_EMIT quitRequested();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "close_hold.h"
 #include "main_page_layout.h"
 #include "page_values.h"
 #include "page_write_view.h"
@@ -50,7 +51,7 @@ Q_SIGNALS:
 
 protected:
     // Closing the main page with the window frame ends the program without
-    // storing the COM choice.
+    // storing the COM choice; during a write, once the write has returned.
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -76,6 +77,7 @@ private:
     bool m_simulatedUnit;
     MainPageWidgets m_widgets;
     WaitWindowSlot m_waitWindow;
+    CloseHold m_closeHold;  // shared with the sensor page
     PageWriteView m_writeView;
     QPointer<Form2> m_sensorPage;
 };

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "close_hold.h"
 #include "multi_line_box.h"
 #include "page_settings.h"
 #include "page_style.h"
@@ -13,10 +14,11 @@
 #include <QPushButton>
 
 Form2::Form2(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
-             const QWidget &mainPage)
+             CloseHold &closeHold, const QWidget &mainPage)
     : m_store(store),
       m_messages(messages),
       m_port(port),
+      m_closeHold(closeHold),
       m_widgets(BuildSensorPage(*this)),
       m_writeView(mainPage, waitWindow, *m_widgets.command2)
 {
@@ -56,12 +58,17 @@ void Form2::showValues(const SensorPageValues &values)
 
 void Form2::write()
 {
-    WriteSensorPage(values(), m_port, m_store, m_messages, m_writeView);
-    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    m_closeHold.runWrite([this] {
+        WriteSensorPage(values(), m_port, m_store, m_messages, m_writeView);
+        ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    });
 }
 
 void Form2::closeEvent(QCloseEvent *event)
 {
+    // Closed now, the page would be gone under its running write.
+    if (m_closeHold.holds(*this, *event))
+        return;
     // The main page shows first, so a window stays on the screen.
     Q_EMIT returnRequested();
     event->accept();

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class CloseHold;
 class MessageSink;
 class Port;
 class Store;
@@ -15,15 +16,16 @@ class WaitWindowSlot;
 // of the ten wireless sensors. It exists only while it is shown: it loads
 // its boxes from the store when created, and closing it (返回主页 or the
 // window frame) brings the main page back and destroys it, so edits that
-// were not written are gone.
+// were not written are gone. A close during its write waits for the write.
 class Form2 : public QWidget
 {
     Q_OBJECT
 
 public:
-    // `mainPage` places the wait window; `port` is the main page's open port.
+    // `mainPage` places the wait window; `port` is the main page's open port;
+    // `closeHold` is the main page's, which holds closes during writes.
     Form2(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
-          const QWidget &mainPage);
+          CloseHold &closeHold, const QWidget &mainPage);
 
     SensorPageValues values() const;
 
@@ -43,6 +45,7 @@ private:
     Store &m_store;
     MessageSink &m_messages;
     Port &m_port;
+    CloseHold &m_closeHold;
     SensorPageWidgets m_widgets;
     PageWriteView m_writeView;
 };

@@ -48,9 +48,9 @@ QLineEdit *TextBox(const QString &name, int maxLength, QWidget *parent)
 QLineEdit *PhoneNumberBox(const QString &name, QWidget *parent)
 {
     QLineEdit *box = NamedBox(name, parent);
-    new TypingLimit(box, [](const QString &text) {
-        const std::optional<QString> digits = CleanPhoneNumber(text);
-        return digits && digits->size() <= kPhoneNumberDigits;
-    });
+    // Only the digits are counted: any other character lands in the box, so
+    // that the write's validation can say what is wrong with it instead of a
+    // keystroke or a paste being dropped without a word.
+    new TypingLimit(box, [](const QString &text) { return PhoneNumberDigitCount(text) <= kPhoneNumberDigits; });
     return box;
 }

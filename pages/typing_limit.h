@@ -32,7 +32,7 @@ private:
 
 // A one-line box named `name` that takes at most maxLength characters.
 QLineEdit *TextBox(const QString &name, int maxLength, QWidget *parent = nullptr);
-// A one-line box for a phone number: at most sixteen digits (0-9, A-F in
-// either case) among blanks, hyphens, dots and parentheses, in half- or
-// full-width forms.
+// A one-line box for a phone number: at most sixteen digits 0-9, half- or
+// full-width. Blanks, hyphens, dots and parentheses go in freely, and so does
+// anything else ("+86", a letter), for the write's validation to refuse.
 QLineEdit *PhoneNumberBox(const QString &name, QWidget *parent = nullptr);

@@ -101,16 +101,14 @@ private Q_SLOTS:
         row("only Text6 in AB", "AB", 6, "13800138000", 240, hex("13 80 01 38 00 0F FF FF"));
         row("16 digits", "A4", 2, "1234567890123456", 16, hex("12 34 56 78 90 12 34 56"));
         row("17th digit ignored", "A3", 3, "12345678901234567", 24, hex("12 34 56 78 90 12 34 56"));
-        row("hex letters in any case and width", "A7", 17, "ａbcＤEf", 168, hex("AB CD EF FF"));
+        row("a letter: no number at all", "A7", 17, "138f0013800", 168, ff(8));
         row("sensor 1 number", "A8", 2, "12345678901", 48, hex("12 34 56 78 90 1F FF FF"));
         row("sensor 5 number 0", "A8", 10, "0", 240, hex("0F FF FF FF FF FF FF FF"));
         row("sensor 1 number of 18", "A8", 2, "123456789012345678", 48, hex("12 34 56 78 90 12 34 56"));
         row("sensor 10 number", "AH", 20, "12345678901", 240, hex("12 34 56 78 90 1F FF FF"));
-        // Numbers are cleaned before encoding; the flag looks at them as typed.
+        // Numbers are cleaned before encoding.
         row("separators dropped", "A3", 1, "(010) 1234-5678\t", 8, hex("01 01 23 45 67 8F FF FF"));
         row("full-width number", "A7", 23, "１３８　００１３．８０００", 216, hex("13 80 01 38 00 0F FF"));
-        row("blanks set the A4 flag", "A4", 4, "   ", 32, ff(8));
-        row("a blank sets the AB flag", "AB", 5, " ", 232, ff(8));
 
         row("Option5: SMS only", "A7", 0, "", 264, hex("00"), AlarmMode::SmsOnly);
         row("Option6: call only", "A7", 0, "", 264, hex("80"), AlarmMode::CallOnly);
@@ -150,6 +148,42 @@ private Q_SLOTS:
         QCOMPARE(field.toHex(' '), QByteArray("aa 00 61 aa aa aa"));
     }
 
+    // F is the padding: a number ends at its first character that is no
+    // digit, never carrying F (or A-E) between its digits.
+    void numberEndsAtItsFirstNonDigit()
+    {
+        QByteArray field(8, '\0');
+        EncodePhoneNumber(field, 0, QStringLiteral("12f4"));
+        QCOMPARE(field.toHex(' '), QByteArray("12 ff ff ff ff ff ff ff"));
+    }
+
+    void numberListFlag_data()
+    {
+        QTest::addColumn<QStringList>("numbers");  // Text1, Text2, ...; the rest empty
+        QTest::addColumn<bool>("given");
+        QTest::newRow("all empty") << QStringList() << false;
+        QTest::newRow("blanks") << QStringList{"   ", " "} << false;
+        QTest::newRow("hyphens and dots in Text6") << QStringList{"", "", "", "", "", "-.-"} << false;
+        QTest::newRow("tab, U+3000, parentheses") << QStringList{"\t", "\u3000", "( )", "（　）"} << false;
+        QTest::newRow("letters only, refused") << QStringList{"abc"} << false;
+        QTest::newRow("one number among blanks") << QStringList{" ", "", "", "", "", "138 0013 8000"} << true;
+        QTest::newRow("a full-width zero") << QStringList{"", "", "０"} << true;
+    }
+
+    // The flag after the authorised numbers says whether the unit gets any:
+    // 0x00 in COMSMSAB, 0x80 in COMSMSA3 and COMSMSA4, else 0xFF.
+    void numberListFlag()
+    {
+        QFETCH(QStringList, numbers);
+        QFETCH(bool, given);
+        MainPageValues page;
+        for (int k = 0; k < numbers.size(); ++k)
+            page.text[MainPageControls::kAuthorisedNumbers[k]] = numbers[k];
+        QCOMPARE(quint8(BuildComsmsAB(page).at(248)), given ? 0x00 : 0xFF);
+        QCOMPARE(quint8(BuildComsmsA3(page).at(56)), given ? 0x80 : 0xFF);
+        QCOMPARE(quint8(BuildComsmsA4(page).at(56)), given ? 0x80 : 0xFF);
+    }
+
     // COMSMSA4 carries the numbers and flag of COMSMSA3, whatever the ring tone.
     void comsmsA4CarriesA3Numbers()
     {
@@ -176,11 +210,8 @@ private Q_SLOTS:
                 QCOMPARE(decoded->layout, FindBlockLayout(block.left(8)));
                 for (const FieldLayout &field : decoded->layout->fields) {
                     QString typed = TextOf(pages, block.mid(6, 2), field.control);
-                    if (field.kind == FieldKind::PhoneNumber) {
-                        typed = CleanPhoneNumber(typed).value_or(typed).toUpper();
-                        while (typed.endsWith(u'F'))  // the padding cannot be told apart
-                            typed.chop(1);
-                    }
+                    if (field.kind == FieldKind::PhoneNumber)
+                        typed = CleanPhoneNumber(typed).value_or(QStringLiteral("<refused>"));
                     if (field.kind == FieldKind::Text || field.kind == FieldKind::PhoneNumber)
                         QCOMPARE(decoded->texts.at(field.control), typed);
                 }
@@ -210,15 +241,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("control");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("problemAt");  // empty: no problem
+        QTest::addColumn<QString>("hint");       // what the message must mention
         auto row = [](bool sensorPage) {
-            return [sensorPage](const char *name, int control, const QString &typed, const QString &problemAt) {
-                QTest::newRow(name) << sensorPage << control << typed << problemAt;
+            return [sensorPage](const char *name, int control, const QString &typed, const QString &problemAt,
+                                const QString &hint = QString()) {
+                QTest::newRow(name) << sensorPage << control << typed << problemAt << hint;
             };
+        };
+        const auto lone = [](const char16_t *before, ushort unit, const char16_t *after) {
+            return QString::fromUtf16(before) + QChar(unit) + QString::fromUtf16(after);
         };
         const auto main = row(false), sensor = row(true);
         main("default main page", 16, kAlarmText, "");
-        main("plus in Text1", 1, "+8613800138000", "Text1");
-        main("full-width plus", 3, "＋86138", "Text3");
+        main("plus in Text1", 1, "+8613800138000", "Text1", "+86");
+        main("full-width plus", 3, " ＋86138", "Text3", "+86");
+        main("a letter in a number", 5, "138a0013800", "Text5", "0-9");
+        main("F inside a number", 19, "138F0013800", "Text19", "0-9");
         main("slash", 4, "010/1234", "Text4");
         main("full-width letter beyond F", 18, "１２ｇ", "Text18");
         main("letter beyond F", 17, "12G", "Text17");
@@ -233,6 +271,11 @@ private Q_SLOTS:
         main("alarm text of 61", 16, QString(61, u'振'), "Text16");
         main("U+FFFF in a phrase", 7, QStringLiteral("青山\uFFFF绿水"), "Text7");
         main("U+FFFF in the alarm text", 16, QStringLiteral("\uFFFF"), "Text16");
+        main("lone high surrogate at a phrase's end", 13, lone(u"青山", 0xD83D, u""), "Text13", "D83D");
+        main("high surrogate before a letter", 8, lone(u"", 0xD83D, u"x"), "Text8");
+        main("lone low surrogate in the alarm text", 16, lone(u"振", 0xDE97, u"动"), "Text16");
+        main("password with a lone surrogate", 15, lone(u"秋水长", 0xD800, u""), "Text15", "D800");
+        main("emoji in a phrase", 14, QStringLiteral("开\U0001F697"), "");
         main("password of 3", 15, "秋水长", "Text15");
         main("password of 5", 15, "秋水长天地", "Text15");
         main("password Latin", 15, "abcd", "Text15");
@@ -242,7 +285,9 @@ private Q_SLOTS:
         sensor("sensor text of 20", 19, QString(20, u'门'), "");
         sensor("sensor text of 21", 1, QString(21, u'门'), "Text1");
         sensor("U+FFFF in a sensor text", 13, QStringLiteral("门\uFFFF"), "Text13");
-        sensor("sensor number plus", 2, "+86138", "Text2");
+        sensor("sensor number plus", 2, "+86138", "Text2", "+86");
+        sensor("sensor number of letters", 4, "ABCDEF", "Text4");
+        sensor("lone surrogate in a sensor text", 5, lone(u"门", 0xDC00, u"开"), "Text5");
         sensor("sensor number of 17", 20, "12345678901234567", "Text20");
         sensor("sensor number cleaned", 12, "138 0013 8000", "");
     }
@@ -253,6 +298,7 @@ private Q_SLOTS:
         QFETCH(int, control);
         QFETCH(QString, typed);
         QFETCH(QString, problemAt);
+        QFETCH(QString, hint);
         QList<ValidationProblem> problems;
         if (sensorPage) {
             SensorPageValues page;
@@ -271,6 +317,7 @@ private Q_SLOTS:
         QCOMPARE(problems[0].control, problemAt);
         QVERIFY(!problems[0].what.isEmpty());
         QVERIFY2(problems[0].message.contains(QRegularExpression("\\p{Han}")), qPrintable(problems[0].message));
+        QVERIFY2(problems[0].message.contains(hint) && !problems[0].message.contains("A-F"), qPrintable(problems[0].message));
     }
 };
 

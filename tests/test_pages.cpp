@@ -317,8 +317,9 @@ private Q_SLOTS:
         QTest::keyClick(phrase.get(), Qt::Key_Backspace);
         QCOMPARE(phrase->text().size(), 12);
         std::unique_ptr<QLineEdit> number(PhoneNumberBox(QStringLiteral("Text1")));
+        // Only digits count: the rest lands, for the write to name (a "+86" pasted with the number).
         Type(number.get(), QStringLiteral("（０２１）ab.CD +86 (138) 0013-8000x12345"));
-        QCOMPARE(number->text(), QStringLiteral("（０２１）ab.CD 86 (138) 0013-"));  // 16 digits at most
+        QCOMPARE(number->text(), QStringLiteral("（０２１）ab.CD +86 (138) 0013-8000x"));  // 16 digits at most
 
         MultiLineBox box(QStringLiteral("Text1"), 6);
         RemainingCounter counter(&box, RemainingCounter::Lines::One);
@@ -395,6 +396,46 @@ private Q_SLOTS:
         QVERIFY(waitWindow && waitWindow->isVisible() && waitWindow->timer()->isActive());
         QCOMPARE(waitWindow->pos(), QPoint(120, 60) + TwipsOffset(*m_fixture->page, 1999, 2300));
         QTRY_VERIFY(!waitWindow);
+    }
+
+    void closeDuringAWriteWaitsForIt_data()
+    {
+        QTest::addColumn<bool>("sensorPage");
+        QTest::newRow("main page") << false;
+        QTest::newRow("sensor page") << true;
+    }
+
+    // A window-system close that comes while a write runs (the wait window's
+    // paint wait lets it in) is carried out only once the write has returned:
+    // every block goes out on the open port, and the page is there to the end.
+    void closeDuringAWriteWaitsForIt()
+    {
+        QFETCH(bool, sensorPage);
+        startWithUnit({});
+        Form1 &page = *m_fixture->page;
+        QSignalSpy quit(&page, &Form1::quitRequested);
+        if (sensorPage)
+            m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
+        QPointer<QWidget> form = sensorPage ? static_cast<QWidget *>(page.sensorPage()) : &page;
+        // Both are delivered by the first event processing inside the write.
+        QCoreApplication::postEvent(form->windowHandle(), new QCloseEvent);
+        QStringList duringWrite;
+        QObject probe;  // goes first, with the look if it was never delivered
+        QMetaObject::invokeMethod(
+            &probe,
+            [&] {
+                duringWrite << (m_fixture->link.port().isOpen() ? "port open" : "port closed")
+                            << (form && form->isVisible() ? "page shown" : "page gone");
+            },
+            Qt::QueuedConnection);
+        m_fixture->find<QPushButton>(sensorPage ? "Command2" : "Command1", form)->click();
+        QCOMPARE(duringWrite, QStringList({"port open", "page shown"}));
+        QTRY_COMPARE(m_units.back().bytes().size(), sensorPage ? 2 : 6);
+        QCOMPARE(m_fixture->messages.titles, QStringList());
+        QVERIFY(!form || !form->isVisible());
+        QCOMPARE(m_fixture->link.port().isOpen(), sensorPage);  // the sensor page's close keeps the port
+        QCOMPARE(page.isVisible(), sensorPage);
+        QCOMPARE(quit.count(), sensorPage ? 0 : 1);
     }
 
     void storeFailuresAtWriteAreReportedOnce()

@@ -19,7 +19,7 @@ Profile RichProfile()
     profile.main.text[6] = QStringLiteral("(020)1234-5678");
     profile.main.text[7] = QStringLiteral("Cut fuel");
     profile.main.text[16] = QStringLiteral("车被碰了\r\nCar hit!");
-    profile.main.text[28] = QStringLiteral("ABCDEF0123456789");
+    profile.main.text[28] = QStringLiteral("9876543210123456");
     profile.main.alarmMode = AlarmMode::CallOnly;
     profile.main.check1 = 1;
     profile.sensor.text[19] = QStringLiteral("后门\r\n打开");

@@ -1,20 +1,31 @@
-// Any typed phone number. Cleaning keeps only hexadecimal digits and never
-// adds any; the encoder writes its eight bytes and no other; validation
-// refuses exactly the numbers the field cannot hold, and every other one
-// reaches each block that carries it as its digits.
+// Any typed phone number. Cleaning keeps only decimal digits and never adds
+// any; the encoder writes its eight bytes and no other, digits first and F
+// only as padding after them; validation refuses exactly the numbers the
+// field cannot hold, and every other one reaches each block that carries it
+// as its digits, with the number-list flag set exactly when it has any.
 #include "block_decoder.h"
 #include "field_encoding.h"
 #include "fuzz_check.h"
 #include "fuzzed_values.h"
 #include "validation.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kGuard = char(0xA5);
 
-bool IsHexDigit(QChar c)
+bool IsDecimalDigit(QChar c)
 {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+    return c >= u'0' && c <= u'9';
+}
+
+// The sixteen nibbles of a field are some digits 0-9, then only F.
+bool DigitsThenPadding(const QByteArray &field)
+{
+    const QByteArray nibbles = field.toHex().toUpper();
+    const qsizetype digits = std::find_if_not(nibbles.begin(), nibbles.end(), [](char c) { return c >= '0' && c <= '9'; }) - nibbles.begin();
+    return nibbles.mid(digits) == QByteArray(nibbles.size() - digits, 'F');
 }
 
 }  // namespace
@@ -27,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (digits) {
         FUZZ_CHECK(digits->size() <= typed.size());
         for (QChar c : *digits)
-            FUZZ_CHECK(IsHexDigit(c));
+            FUZZ_CHECK(IsDecimalDigit(c));
         FUZZ_CHECK(CleanPhoneNumber(*digits) == digits);
     }
 
@@ -35,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     EncodePhoneNumber(field, 8, digits.value_or(typed));
     FUZZ_CHECK(field.size() == 8 + kPhoneNumberFieldSize + 8);
     FUZZ_CHECK(field.left(8) == QByteArray(8, kGuard) && field.right(8) == QByteArray(8, kGuard));
+    FUZZ_CHECK(DigitsThenPadding(field.mid(8, kPhoneNumberFieldSize)));
     if (digits)
         FUZZ_CHECK(DecodePhoneNumber(field, 8) == NumberAsRead(*digits));
 
@@ -48,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const BlockLayout *layout : {&LayoutComsmsAB(), &LayoutComsmsA3(), &LayoutComsmsA4()}) {
         const std::optional<DecodedBlock> decoded = DecodeBlock(BuildBlock(*layout, InputOf(page)));
         FUZZ_CHECK(decoded && decoded->texts.at(MainPageControls::kAuthorisedNumbers[0]) == NumberAsRead(*digits));
+        FUZZ_CHECK((decoded->bytes.at(FieldKind::NumberListFlag) != 0xFF) == !digits->isEmpty());
     }
     return 0;
 }

@@ -1,7 +1,8 @@
 // Any values on both pages. Every block built from them keeps its size and
 // tag and, read back into its fields, builds again byte for byte; every field
 // the validation lets through reaches the unit exactly as typed (a number as
-// its digits), and each problem names its own field once.
+// its digits) and holds whole characters only (no lone surrogate), and each
+// problem names its own field once.
 #include "block_decoder.h"
 #include "field_encoding.h"
 #include "fuzz_check.h"
@@ -34,8 +35,10 @@ void CheckPage(const std::vector<const BlockLayout *> &layouts, const BlockInput
             const QString &typed = input.text[field.control];
             if (refused.contains(QStringLiteral("Text%1").arg(field.control)))
                 continue;
-            if (field.kind == FieldKind::Text)
+            if (field.kind == FieldKind::Text) {
                 FUZZ_CHECK(decoded->texts.at(field.control) == typed);
+                FUZZ_CHECK(QString::fromUtf8(typed.toUtf8()) == typed);  // UTF-8 replaces a lone surrogate
+            }
             else if (field.kind == FieldKind::PhoneNumber)
                 FUZZ_CHECK(decoded->texts.at(field.control) == NumberAsRead(CleanPhoneNumber(typed).value_or(QString())));
         }
