@@ -8,6 +8,7 @@
 #include <system_error>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <unistd.h>
 #endif
 
