@@ -1,16 +1,20 @@
 #include "file_store.h"
 
+#include "bounded_read.h"
+#include "file_replacement.h"
 #include "settings_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
 
 constexpr char kDirectoryName[] = "woclc1k";
+constexpr char kExtension[] = ".cck";
+
+QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
@@ -30,19 +34,27 @@ QString FileStore::defaultDirectory()
 
 QString FileStore::filePath(const QString &key) const
 {
-    return m_directory + u'/' + key + QLatin1String(".cck");
+    return m_directory + u'/' + key + QLatin1String(kExtension);
 }
 
 void FileStore::ensureDirectory()
 {
     const QFileInfo entry(m_directory);
-    if (entry.exists() && !entry.isDir())
-        addError(QStringLiteral("设置目录 %1 被一个同名文件占用")
-                     .arg(QDir::toNativeSeparators(m_directory)));
-    if (entry.exists())
+    if (entry.exists() && !entry.isDir()) {
+        addError(QStringLiteral("设置目录 %1 被一个同名文件占用").arg(Native(m_directory)));
         return;
-    if (!QDir().mkpath(m_directory))
-        addError(QStringLiteral("无法创建设置目录 %1").arg(QDir::toNativeSeparators(m_directory)));
+    }
+    if (!entry.exists()) {
+        if (!QDir().mkpath(entry.absolutePath())
+            || !QDir().mkdir(m_directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+            addError(QStringLiteral("无法创建设置目录 %1").arg(Native(m_directory)));
+        return;
+    }
+    const QDir directory(m_directory);
+    // Regular files only: a link or a folder of that name is nothing a write left.
+    for (const QString &name : directory.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+        if (IsTemporaryName(name, QLatin1String(kExtension)))
+            QFile::remove(directory.filePath(name));
 }
 
 bool FileStore::contains(const QString &key)
@@ -53,51 +65,41 @@ bool FileStore::contains(const QString &key)
 std::optional<QString> FileStore::read(const QString &key)
 {
     const QString path = filePath(key);
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        addError(QStringLiteral("无法读取设置文件 %1：%2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const BoundedRead file = ReadRegularFile(path, kSettingsFileLimit);
+    if (!file.error.isEmpty()) {
+        addError(QStringLiteral("无法读取设置文件 %1：%2").arg(Native(path), file.error));
         return std::nullopt;
     }
     SettingsFileProblem problem;
-    std::optional<QString> value = ParseSettingsFile(bytes, &problem);
+    std::optional<QString> value = ParseSettingsFile(file.bytes, &problem);
     if (problem == SettingsFileProblem::Empty)
-        addError(QStringLiteral("设置文件 %1 是空的").arg(QDir::toNativeSeparators(path)));
+        addError(QStringLiteral("设置文件 %1 是空的").arg(Native(path)));
     else if (problem == SettingsFileProblem::NotGb18030)
-        addError(QStringLiteral("设置文件 %1 含有无法识别的字符").arg(QDir::toNativeSeparators(path)));
+        addError(QStringLiteral("设置文件 %1 含有无法识别的字符").arg(Native(path)));
     return value;
 }
 
 bool FileStore::write(const QString &key, const QString &value)
 {
-    const QString path = filePath(key);
-    const std::optional<QByteArray> formatted = FormatSettingsFile(value);
-    if (!formatted) {
-        addError(QStringLiteral("无法保存设置文件 %1：内容含有无法保存的字符")
-                     .arg(QDir::toNativeSeparators(path)));
+    return writeAll({{key, value}});
+}
+
+bool FileStore::writeAll(const StoredValues &values)
+{
+    auto report = [this, &values](const QString &path, const QString &reason) {
+        addError(QStringLiteral("无法保存设置文件 %1：%2").arg(Native(path), reason));
+        if (values.size() > 1)
+            addError(QStringLiteral("这%1个设置文件都没有保存，原有的设置保持不变").arg(values.size()));
         return false;
+    };
+    QList<FileReplacement> files;
+    for (const auto &[key, value] : values) {
+        const std::optional<QByteArray> bytes = FormatSettingsFile(value);
+        if (!bytes)
+            return report(filePath(key), QStringLiteral("内容含有无法保存的字符"));
+        files.append({filePath(key), *bytes});
     }
-    const QByteArray &bytes = *formatted;
-    // Unbuffered, so that a short write (a full disk) shows in the count that
-    // write() returns: a buffered QSaveFile flushes inside commit(), and Qt 6.4
-    // then ignores a failed flush and renames the cut file over the old one.
-    // Without commit() the temporary file is discarded and the old one stays.
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reason = file.errorString();
-    } else if (const qint64 written = file.write(bytes); written != bytes.size()) {
-        reason = written < 0 ? file.errorString()
-                             : QStringLiteral("只写入了%1字节中的%2字节，磁盘可能已满")
-                                   .arg(bytes.size())
-                                   .arg(written);
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
-    if (!reason.isEmpty()) {
-        addError(QStringLiteral("无法保存设置文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
-        return false;
-    }
+    if (const std::optional<ReplacementFailure> failure = ReplaceFiles(files, kOwnerOnly))
+        return report(failure->path, failure->reason);
     return true;
 }

@@ -18,13 +18,22 @@ public:
     QString directory() const { return m_directory; }
     QString filePath(const QString &key) const;
 
+    // Creates the directory, open to its owner only, when it is missing; in
+    // one that exists, removes the temporary files of writes that were cut
+    // off ("k1.cck.AbCdEf"), and nothing else.
     void ensureDirectory() override;
     bool contains(const QString &key) override;
-    // The file up to its final line end, so a multi-line text comes back whole.
+    // The file up to its final line end, so a multi-line text comes back
+    // whole. A FIFO, a device, a folder or a file of more than
+    // kSettingsFileLimit bytes is refused and reported.
     std::optional<QString> read(const QString &key) override;
     // Written to a temporary file and renamed over the old one, so a crash or
-    // a full disk never leaves an empty or half-written file.
+    // a full disk never leaves an empty or half-written file. Every file is
+    // written for its owner alone (0600): some hold pass phrases.
     bool write(const QString &key, const QString &value) override;
+    // Every file is written to its temporary file first, and all are renamed
+    // only when all were written: a failure leaves every file as it was.
+    bool writeAll(const StoredValues &values) override;
 
 private:
     QString m_directory;

@@ -1,5 +1,6 @@
 #include "page_settings.h"
 
+#include "excerpt.h"
 #include "settings_keys.h"
 
 #include <QRegularExpression>
@@ -11,7 +12,22 @@ int ControlNumber(const char *control)
     return QString::fromLatin1(control).remove(QRegularExpression(QStringLiteral("^\\D+"))).toInt();
 }
 
-// The stored text of a field; a missing file is first written with the default.
+QString FirstLine(const QString &text)
+{
+    for (qsizetype k = 0; k < text.size(); ++k)
+        if (text[k] == u'\r' || text[k] == u'\n')
+            return text.left(k);
+    return text;
+}
+
+// The field's value in its stored text: the first line only, unless the field has many.
+std::optional<QString> ReadField(Store &store, const SettingsKey &field)
+{
+    const std::optional<QString> text = store.read(QString::fromLatin1(field.key));
+    return text && field.lines == Lines::One ? FirstLine(*text) : text;
+}
+
+// The stored value of a field; a missing file is first written with the default.
 QString RestoreRaw(Store &store, const SettingsKey &field)
 {
     const QString key = QString::fromLatin1(field.key);
@@ -20,7 +36,7 @@ QString RestoreRaw(Store &store, const SettingsKey &field)
         store.write(key, defaultValue);
         return defaultValue;
     }
-    return store.read(key).value_or(defaultValue);
+    return ReadField(store, field).value_or(defaultValue);
 }
 
 std::optional<bool> ToBool(const QString &text)
@@ -45,7 +61,7 @@ std::optional<int> ToCheckState(const QString &text)
 void ReportInvalid(Store &store, const SettingsKey &field, const QString &raw)
 {
     store.addError(QStringLiteral("设置文件 %1.cck 的内容“%2”无效，已使用默认值")
-                       .arg(QString::fromLatin1(field.key), raw));
+                       .arg(QString::fromLatin1(field.key), Excerpt(raw)));
 }
 
 bool RestoreBool(Store &store, const SettingsKey &field)
@@ -85,13 +101,45 @@ QString ValueToStore(const SettingsKey &field, const MainPageValues &values)
     return OptionText(AlarmModeOption(values.alarmMode) == number);
 }
 
-// Rows of the main page's key table that one store point writes.
-void StoreRows(Store &store, const MainPageValues &values, int first, int last)
+// Rows of the main page's key table that one store point writes, with their values.
+StoredValues MainPageRows(const MainPageValues &values, int first, int last)
 {
+    StoredValues rows;
     for (int row = first; row <= last; ++row) {
         const SettingsKey &field = kMainPageKeys[row];
-        store.write(QString::fromLatin1(field.key), ValueToStore(field, values));
+        rows.append({QString::fromLatin1(field.key), ValueToStore(field, values)});
     }
+    return rows;
+}
+
+StoredValues PassPhrasesAndNumbers(const MainPageValues &values)
+{
+    return MainPageRows(values, 4, 13);  // k1, g1, k8, g8, tel1 .. tel6
+}
+
+StoredValues AlarmSettings(const MainPageValues &values)
+{
+    return MainPageRows(values, 15, 30);  // Text16 .. Text28, Option5 .. Option7
+}
+
+StoredValues RingTone(const MainPageValues &values)
+{
+    return MainPageRows(values, 14, 14);  // Check1
+}
+
+StoredValues SensorPage(const SensorPageValues &values)
+{
+    StoredValues rows;
+    for (const SettingsKey &field : kSensorPageKeys)
+        rows.append({QString::fromLatin1(field.key), values.text[ControlNumber(field.control)]});
+    return rows;
+}
+
+// A store point stores each file on its own: one that cannot be stored keeps no other from it.
+void StoreEach(Store &store, const StoredValues &values)
+{
+    for (const auto &[key, value] : values)
+        store.write(key, value);
 }
 
 }  // namespace
@@ -117,7 +165,7 @@ int StoredComChoice(Store &store)
     for (int k = 0; k < 4; ++k) {
         const SettingsKey &field = kMainPageKeys[k];
         const QString key = QString::fromLatin1(field.key);
-        const QString raw = store.contains(key) ? store.read(key).value_or(QString()) : QString();
+        const QString raw = store.contains(key) ? ReadField(store, field).value_or(QString()) : QString();
         comOptions[k] = ToBool(raw).value_or(*ToBool(QString::fromUtf8(field.defaultValue)));
     }
     return ComOptionAfterRestore(comOptions);
@@ -159,23 +207,27 @@ SensorPageValues RestoreSensorPage(Store &store)
 
 void StorePassPhrasesAndNumbers(Store &store, const MainPageValues &values)
 {
-    StoreRows(store, values, 4, 13);  // k1, g1, k8, g8, tel1 .. tel6
+    StoreEach(store, PassPhrasesAndNumbers(values));
 }
 
 void StoreAlarmSettings(Store &store, const MainPageValues &values)
 {
-    StoreRows(store, values, 15, 30);  // Text16 .. Text28, Option5 .. Option7
+    StoreEach(store, AlarmSettings(values));
 }
 
 void StoreRingTone(Store &store, const MainPageValues &values)
 {
-    StoreRows(store, values, 14, 14);  // Check1
+    StoreEach(store, RingTone(values));
 }
 
 void StoreSensorPage(Store &store, const SensorPageValues &values)
 {
-    for (const SettingsKey &field : kSensorPageKeys)
-        store.write(QString::fromLatin1(field.key), values.text[ControlNumber(field.control)]);
+    StoreEach(store, SensorPage(values));
+}
+
+StoredValues BothPagesToStore(const MainPageValues &main, const SensorPageValues &sensor)
+{
+    return PassPhrasesAndNumbers(main) + AlarmSettings(main) + RingTone(main) + SensorPage(sensor);
 }
 
 void StoreComOptions(Store &store, int selectedCom)

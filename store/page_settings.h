@@ -13,8 +13,9 @@ struct MainPageSettings
 };
 
 // Restores every field in its order, writing a missing file with the field's
-// default first. A file that cannot be read or does not convert gives the
-// default; the failure is left in the store's errors.
+// default first. The SMS texts take every line of their file, every other
+// field its first line. A file that cannot be read or does not convert gives
+// the default; the failure is left in the store's errors.
 MainPageSettings RestoreMainPage(Store &store);
 SensorPageValues RestoreSensorPage(Store &store);
 
@@ -38,3 +39,6 @@ void StoreRingTone(Store &store, const MainPageValues &values);       // Check1,
 void StoreSensorPage(Store &store, const SensorPageValues &values);   // SMS1, Ttt1 .. Ttt10
 // Option1..Option4 as the exit buttons store them; selectedCom 0 stores four "False".
 void StoreComOptions(Store &store, int selectedCom);
+
+// Every file the writes of both pages store, with its value, in the order they store them.
+StoredValues BothPagesToStore(const MainPageValues &main, const SensorPageValues &sensor);

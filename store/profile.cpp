@@ -1,19 +1,22 @@
 #include "profile.h"
 
+#include "bounded_read.h"
+#include "excerpt.h"
+#include "file_replacement.h"
 #include "page_settings.h"
 #include "validation.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <vector>
 
 namespace {
 
 constexpr char kFormat[] = "alarmcfg profile";
+// Far more than any profile holds (a few kB); a larger file is refused unread.
+constexpr qint64 kProfileLimit = 4 * 1024 * 1024;
 
 enum class Page { Main, Sensor };
 
@@ -214,7 +217,7 @@ ProfileParse ParseProfile(const QByteArray &json)
         return {std::nullopt, {QStringLiteral("format: 不是 alarmcfg 配置文件")}};
     if (root.value(QStringLiteral("version")).toInt(-1) != kProfileVersion)
         return {std::nullopt, {QStringLiteral("version: 不支持的版本 %1（支持 %2）")
-                                   .arg(root.value(QStringLiteral("version")).toVariant().toString())
+                                   .arg(Excerpt(root.value(QStringLiteral("version")).toVariant().toString()))
                                    .arg(kProfileVersion)}};
 
     ProfileParse parse;
@@ -229,22 +232,20 @@ ProfileParse ParseProfile(const QByteArray &json)
 
 ProfileParse ReadProfileFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, {QStringLiteral("%1: 无法读取：%2").arg(path, file.errorString())}};
-    ProfileParse parse = ParseProfile(file.readAll());
+    const BoundedRead file = ReadRegularFile(path, kProfileLimit);
+    if (!file.error.isEmpty())
+        return {std::nullopt, {QStringLiteral("%1: 无法读取：%2").arg(path, file.error)}};
+    ProfileParse parse = ParseProfile(file.bytes);
     for (QString &problem : parse.problems)
         problem = path + QStringLiteral(": ") + problem;
     return parse;
 }
 
-QString WriteProfileFile(const QString &path, const QByteArray &json)
+QString WriteProfileFile(const QString &path, const QByteArray &json, bool secret)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(json) != json.size()
-        || !file.commit())
-        return file.errorString();
-    return {};
+    const std::optional<ReplacementFailure> failure =
+        ReplaceFiles({{path, json}}, secret ? std::optional(kOwnerOnly) : std::nullopt);
+    return failure ? failure->reason : QString();
 }
 
 Profile ProfileFromStore(Store &store)
@@ -254,8 +255,5 @@ Profile ProfileFromStore(Store &store)
 
 void StoreProfile(Store &store, const Profile &profile)
 {
-    StorePassPhrasesAndNumbers(store, profile.main);
-    StoreAlarmSettings(store, profile.main);
-    StoreRingTone(store, profile.main);
-    StoreSensorPage(store, profile.sensor);
+    store.writeAll(BothPagesToStore(profile.main, profile.sensor));
 }

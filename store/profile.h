@@ -32,13 +32,18 @@ struct ProfileParse
 };
 ProfileParse ParseProfile(const QByteArray &json);
 
-// The same for a file; each problem also names the file.
+// The same for a file; each problem also names the file. Only a regular file
+// of at most a few MB is read: a FIFO, a device or a huge file is refused.
 ProfileParse ReadProfileFile(const QString &path);
-// Written atomically; returns the reason on failure, empty on success.
-QString WriteProfileFile(const QString &path, const QByteArray &json);
+// Written atomically; returns the reason on failure, empty on success. A path
+// that is no regular file (a device such as /dev/null, a FIFO, a folder) is
+// refused, never replaced. A `secret` profile (one with the password) is
+// readable by its owner alone (0600) from the moment it exists.
+QString WriteProfileFile(const QString &path, const QByteArray &json, bool secret = false);
 
 // The stored settings as a profile (missing files are created with their
 // defaults, as at any load), and a profile's settings put into the store as a
-// write of both pages would store them.
+// write of both pages would store them: all of them, or none when any cannot
+// be stored.
 Profile ProfileFromStore(Store &store);
 void StoreProfile(Store &store, const Profile &profile);

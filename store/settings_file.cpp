@@ -25,6 +25,13 @@ std::optional<QString> ParseSettingsFile(const QByteArray &bytes, SettingsFilePr
         *problem = SettingsFileProblem::Empty;
         return std::nullopt;
     }
+    // UTF-16 text is full of NUL bytes, and a UTF-8 byte-order mark even decodes
+    // as two GB18030 characters: neither is a file this program reads.
+    if (bytes.contains('\0') || bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE")
+        || bytes.startsWith("\xFE\xFF")) {
+        *problem = SettingsFileProblem::NotGb18030;
+        return std::nullopt;
+    }
     // Stateless: a character cut off at the end is an error, not held back for more bytes.
     QStringDecoder decoder(kEncoding, QStringConverter::Flag::Stateless);
     const QString text = decoder.decode(bytes);

@@ -9,13 +9,20 @@ enum class ValueKind {
     CheckBox,  // the state as a number
 };
 
-// One field of a page: its settings key, its control and the value written
-// when its file is missing.
+// How much of a file is the field's value.
+enum class Lines {
+    One,   // the first line: a line break never reaches the unit inside a pass phrase or a number
+    Many,  // every line up to the final line end: the SMS texts
+};
+
+// One field of a page: its settings key, its control, the lines of its file
+// it takes and the value written when its file is missing.
 struct SettingsKey
 {
     const char *key;
     const char *control;
     ValueKind kind;
+    Lines lines;
     const char *defaultValue;  // UTF-8
 };
 

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
+
+// Values for several keys, in the order they are stored.
+using StoredValues = QList<std::pair<QString, QString>>;
 
 // Where the fields keep their values between runs: one value per key.
 // Failures never throw; each is collected, so that a page load or a write can
@@ -19,6 +24,10 @@ public:
     virtual std::optional<QString> read(const QString &key) = 0;
     // Replaces the stored value; false when it could not be stored.
     virtual bool write(const QString &key, const QString &value) = 0;
+    // Replaces the stored values of several keys; false when any could not be
+    // stored. Here each key is written on its own; a store on a disk replaces
+    // all of them or none.
+    virtual bool writeAll(const StoredValues &values);
 
     // The failures collected since the last call, oldest first.
     QStringList takeErrors();

@@ -5,7 +5,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -86,6 +91,7 @@ private Q_SLOTS:
         QTest::newRow("not JSON") << good.left(good.size() / 2) << QStringLiteral("JSON");
         QTest::newRow("not a profile") << QByteArray("{\"a\": 1}") << QStringLiteral("format");
         row("unknown version", "version", 2, "version");
+        row("unknown version of 100000 characters", "version", QString(100000, u'9'), "version");
         row("missing field", "main/passPhrases", QJsonValue::Undefined, "main.passPhrases.arm");
         row("short array", "main/authorisedNumbers", QJsonArray{"1", "2"}, "main.authorisedNumbers[5]");
         row("number as a JSON number", "sensors/3/number", 13800138000.0, "sensors[3].number");
@@ -103,6 +109,60 @@ private Q_SLOTS:
         const ProfileParse parse = ParseProfile(json);
         QVERIFY(!parse.profile);
         QVERIFY2(parse.problems.join('\n').contains(named), qPrintable(parse.problems.join('\n')));
+        QVERIFY2(parse.problems.join('\n').size() < 300, qPrintable(parse.problems.join('\n')));
+    }
+
+    void oddFiles_data()
+    {
+        QTest::addColumn<QString>("entry");  // what stands at the path given
+        QTest::addColumn<bool>("regular");
+        QTest::newRow("FIFO") << "FIFO" << false;
+        QTest::newRow("link to a FIFO") << "link to a FIFO" << false;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("/dev/zero") << "/dev/zero" << false;
+        QTest::newRow("sparse file of 8 GiB") << "sparse" << true;
+        QTest::newRow("link to a profile") << "link to a profile" << true;
+    }
+
+    // An import from a FIFO never blocks, and one from an endless or huge
+    // file never fills the memory: each is refused at once, naming the file.
+    // An export onto anything but a regular file (a device such as /dev/null,
+    // a FIFO, a folder) is refused and leaves it as it is. Through a link the
+    // linked file is read and written.
+    void oddFiles()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("needs FIFOs and /dev/zero");
+#else
+        QFETCH(QString, entry);
+        QFETCH(bool, regular);
+        QTemporaryDir temp;
+        const QString path = temp.filePath("profile.json");
+        const QString target = entry.startsWith("link") ? temp.filePath("target") : path;
+        const QByteArray json = ProfileToJson(RichProfile(), false);
+        QFile file(target);
+        if (entry.endsWith("FIFO"))
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        else if (entry == "folder")
+            QVERIFY(QDir().mkdir(target));
+        else if (entry == "/dev/zero")
+            QVERIFY(QFile::link(entry, path));
+        else
+            QVERIFY(file.open(QIODevice::WriteOnly)
+                    && (entry == "sparse" ? file.resize(qint64(8) << 30) : file.write(json) > 0));
+        file.close();
+        if (target != path)
+            QVERIFY(QFile::link(target, path));
+        const ProfileParse parse = ReadProfileFile(path);
+        QCOMPARE(parse.profile.has_value(), entry == "link to a profile");
+        QVERIFY2(parse.profile || parse.problems.join('\n').contains(path), qPrintable(parse.problems.join('\n')));
+        if (entry == "/dev/zero")
+            return;  // never written to: a fault would replace /dev/zero
+        QCOMPARE(WriteProfileFile(path, json).isEmpty(), regular);
+        QCOMPARE(QFileInfo(target).isFile(), regular);
+        QCOMPARE(QFileInfo(path).isSymLink(), target != path);
+        QCOMPARE(ReadProfileFile(path).profile.has_value(), regular);
+#endif
     }
 };
 

@@ -1,13 +1,15 @@
 // Any bytes in a settings file. The reader returns exactly the file without
 // its final line end, never more, or nothing with a reason; every field of
 // both pages restored from such files (text, option and check-box keys alike)
-// takes the value or its default; a page stored and restored comes back equal.
+// takes the value (its first line, unless the field has many) or its
+// default; a page stored and restored comes back equal.
 #include "fuzz_check.h"
 #include "page_settings.h"
 #include "settings_file.h"
 #include "settings_keys.h"
 
 #include <QMap>
+#include <QRegularExpression>
 
 namespace {
 
@@ -53,13 +55,20 @@ int ControlNumber(const SettingsKey &field)
     return QByteArray(field.control).mid(4).toInt();  // "Text16" -> 16
 }
 
+// A one-line field takes the value up to its first CR or LF.
+QString ValueOf(const SettingsKey &field, const QString &value)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    return field.lines == Lines::One ? value.left(value.indexOf(lineBreak)) : value;
+}
+
 void CheckTexts(const QString *restored, const SettingsKey *fields, size_t count,
                 const std::optional<QString> &value)
 {
     for (size_t k = 0; k < count; ++k)
         if (fields[k].kind == ValueKind::Text)
             FUZZ_CHECK(restored[ControlNumber(fields[k])]
-                       == value.value_or(QString::fromUtf8(fields[k].defaultValue)));
+                       == (value ? ValueOf(fields[k], *value) : QString::fromUtf8(fields[k].defaultValue)));
 }
 
 }  // namespace
