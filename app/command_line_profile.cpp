@@ -11,14 +11,20 @@ int RunExport(const CommandLine &options)
     FileStore fileStore(FileStore::defaultDirectory());
     ReadOnlyStore stored(fileStore);
     Profile profile = ProfileFromStore(stored);
-    const bool storeClean = PrintStoreErrors(stored);
+    // A profile is a source for later writes: it never carries a default in
+    // place of a setting that could not be read.
+    if (!PrintStoreErrors(stored)) {
+        Err() << "Nothing was exported: a stored setting could not be read." << Qt::endl;
+        return 1;
+    }
     profile.main.text[MainPageControls::kRewritePassword] = options.password;
-    if (const QString error = WriteProfileFile(options.exportFile, ProfileToJson(profile, options.includePassword));
+    if (const QString error = WriteProfileFile(options.exportFile, ProfileToJson(profile, options.includePassword),
+                                               options.includePassword);
         !error.isEmpty()) {
         Err() << options.exportFile << ": " << error << Qt::endl;
         return 1;
     }
-    return storeClean ? 0 : 1;
+    return 0;
 }
 
 int RunImport(const CommandLine &options)

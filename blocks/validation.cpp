@@ -1,5 +1,6 @@
 #include "validation.h"
 
+#include "excerpt.h"
 #include "field_encoding.h"
 
 namespace {
@@ -45,13 +46,13 @@ void CheckPhoneNumber(QList<ValidationProblem> &problems, int control, const QSt
         problems.append({Control(control), QStringLiteral("phone number with a country code"),
                          QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9组成。"
                                         "请去掉开头的“+”和国家代码（如“+86”），只填写国内号码。")
-                             .arg(label, typed)});
+                             .arg(label, Excerpt(typed))});
     } else if (!digits) {
         problems.append({Control(control), QStringLiteral("invalid phone number"),
-                         QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9组成。").arg(label, typed)});
+                         QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9组成。").arg(label, Excerpt(typed))});
     } else if (digits->size() > kPhoneNumberDigits) {
         problems.append({Control(control), QStringLiteral("phone number longer than 16 digits"),
-                         QStringLiteral("%1“%2”超过16位数字。").arg(label, typed)});
+                         QStringLiteral("%1“%2”超过16位数字。").arg(label, Excerpt(typed))});
     }
 }
 

@@ -203,7 +203,7 @@ bool Form1::exportProfile(const QString &path, bool includePassword)
 {
     const Profile profile{values(), RestoreSensorPage(m_store), includePassword};
     ReportStoreErrors(m_store, m_messages, QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
-    const QString error = WriteProfileFile(path, ProfileToJson(profile, includePassword));
+    const QString error = WriteProfileFile(path, ProfileToJson(profile, includePassword), includePassword);
     if (!error.isEmpty())
         m_messages.showError(ProfileTitle(), QStringLiteral("无法保存配置文件 %1：%2").arg(path, error));
     return error.isEmpty();

@@ -165,8 +165,12 @@ int StoredComChoice(Store &store)
     for (int k = 0; k < 4; ++k) {
         const SettingsKey &field = kMainPageKeys[k];
         const QString key = QString::fromLatin1(field.key);
-        const QString raw = store.contains(key) ? ReadField(store, field).value_or(QString()) : QString();
-        comOptions[k] = ToBool(raw).value_or(*ToBool(QString::fromUtf8(field.defaultValue)));
+        const QString defaultValue = QString::fromUtf8(field.defaultValue);
+        const QString raw = store.contains(key) ? ReadField(store, field).value_or(defaultValue) : defaultValue;
+        const std::optional<bool> value = ToBool(raw);
+        if (!value)
+            ReportInvalid(store, field, raw);
+        comOptions[k] = value.value_or(*ToBool(defaultValue));
     }
     return ComOptionAfterRestore(comOptions);
 }

@@ -286,6 +286,9 @@ private Q_SLOTS:
             }
         }
         QVERIFY(unit.bytes().isEmpty());
+        const QString profile = m_config->filePath(QStringLiteral("car.json"));
+        QCOMPARE(alarmcfg({"--export", profile}).exitCode, 1);
+        QVERIFY(!QFileInfo::exists(profile));
     }
 
     // A reader that closes its end of the pipe (`| head -1`) ends no write:
@@ -403,6 +406,8 @@ private Q_SLOTS:
         store.write(QStringLiteral("Option7"), QStringLiteral("False"));
         store.write(QStringLiteral("Check1"), QStringLiteral(" 1 "));
         QCOMPARE(alarmcfg({"--export", profile, "--include-password", "--password", "天下太平"}).exitCode, 0);
+        QCOMPARE(QFile::permissions(profile) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+                 QFile::Permissions());
         MainPageValues main = RestoreMainPage(store).values;
         const SensorPageValues sensors = RestoreSensorPage(store);
         QVERIFY(QDir(store.directory()).removeRecursively());
