@@ -3,8 +3,8 @@
 # The package's version comes from project(); its changelog must name it first.
 file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/changelog latest_entry LIMIT_COUNT 1)
 if(NOT latest_entry MATCHES "^alarmcfg \\(${PROJECT_VERSION}\\) ")
-    message(FATAL_ERROR "packaging/changelog starts with \"${latest_entry}\"; "
-                        "its first entry must be for version ${PROJECT_VERSION}")
+    message(FATAL_ERROR "packaging/changelog: the first entry must be for version ${PROJECT_VERSION}, "
+                        "the project's version")
 endif()
 
 set(CPACK_GENERATOR DEB)

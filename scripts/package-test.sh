@@ -44,13 +44,16 @@ echo "$version"
 echo "== alarmcfg --write main --dry-run"
 XDG_CONFIG_HOME="$scratch/dry-run" /usr/bin/alarmcfg --write main --dry-run > "$scratch/dry-run.out" \
     || fail "the dry run failed"
+lines=$(wc -l < "$scratch/dry-run.out")
 blocks=$(grep -cE '^COMSMS[0-9A-Z]{2} [0-9A-F]+$' "$scratch/dry-run.out" || true)
-[ "$blocks" -eq 6 ] && [ "$(wc -l < "$scratch/dry-run.out")" -eq 6 ] \
-    || fail "the dry run printed $(wc -l < "$scratch/dry-run.out") lines, $blocks of them blocks, not 6"
+if [ "$lines" -ne 6 ] || [ "$blocks" -ne 6 ]; then
+    fail "the dry run printed $lines lines, $blocks of them blocks, not 6"
+fi
 cut -c 1-8 "$scratch/dry-run.out" | paste -sd ' '
 
 echo "== alarmcfg --write main to the installed simulated unit"
 coproc unit { exec /usr/bin/alarmcfg-unit --log "$scratch/unit.log"; }
+# shellcheck disable=SC2154  # coproc sets unit_PID
 unit_pid=$unit_PID
 read -r -t 10 device <&"${unit[0]}" || fail "alarmcfg-unit printed no device"
 XDG_CONFIG_HOME="$scratch/write" /usr/bin/alarmcfg --write main --port "COM1=$device" > "$scratch/write.out" \
@@ -58,7 +61,8 @@ XDG_CONFIG_HOME="$scratch/write" /usr/bin/alarmcfg --write main --port "COM1=$de
 cat "$scratch/write.out"
 answered=$(grep -c '^COMSMS[0-9A-Z]\{2\} answered$' "$scratch/write.out" || true)
 [ "$answered" -eq 6 ] || fail "$answered blocks answered, not 6"
-kill "$unit_pid" && wait "$unit_pid" || true
+kill "$unit_pid"
+wait "$unit_pid" || true
 unit_pid=""
 [ "$(wc -l < "$scratch/unit.log")" -eq 6 ] || fail "the unit logged $(wc -l < "$scratch/unit.log") blocks, not 6"
 
