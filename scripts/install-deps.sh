@@ -6,9 +6,10 @@
 # otherwise, so a later run would not call apt again for nothing.
 set -euo pipefail
 # clang and libclang-rt-14-dev: the fuzz targets (libFuzzer and the sanitizers'
-# runtimes for clang); g++ brings the sanitizers' runtimes for the sanitizer build.
+# runtimes for clang); g++ brings the sanitizers' runtimes for the sanitizer build;
+# dpkg-dev (dpkg-shlibdeps) and lintian: the Debian package and its check.
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev
-          fonts-noto-cjk clang libclang-rt-14-dev)
+          fonts-noto-cjk clang libclang-rt-14-dev dpkg-dev lintian)
 
 not_installed() {
     local p
