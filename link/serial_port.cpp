@@ -75,11 +75,6 @@ void SerialPort::waitForBytes(int ms)
     forgetHarmlessError();
 }
 
-QByteArray SerialPort::read(qint64 count)
-{
-    return m_port.read(count);
-}
-
 bool SerialPort::hasFailed() const
 {
     return m_port.error() != QSerialPort::NoError;

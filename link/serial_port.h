@@ -21,7 +21,6 @@ public:
     bool writeAll(const QByteArray &bytes) override;
     qint64 bytesWaiting() override;
     void waitForBytes(int ms) override;
-    QByteArray read(qint64 count) override;
     bool hasFailed() const override;
     QString errorString() const override;
     QSerialPort::SerialPortError error() const { return m_port.error(); }

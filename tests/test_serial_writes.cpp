@@ -122,6 +122,10 @@ private Q_SLOTS:
         QTest::newRow("beyond the receive buffer, then silence for the last")
             << false << QStringList{"--answer-bytes", "5000", "--silent-for", "COMSMSA4"} << -1 << "A2+ AB+ A3+ A7+ A5+ A4-"
             << -1;
+        // "OK" CR LF at line speed: its tail is still arriving when COMSMSAH goes.
+        QTest::newRow("four-byte answers at line speed, then silence")
+            << true << QStringList{"--pace", "--answer-hex", "4f4b0d0a", "--silent-for", "COMSMSAH"} << -1 << "A8+ AH-"
+            << -1;
         // An answer after the poll limit does not save its block. (It may arrive
         // while the next block waits and count for that one: answers carry
         // nothing that tells which block they belong to.)
