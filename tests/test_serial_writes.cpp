@@ -5,6 +5,7 @@
 // it, the write goes on and says what failed, and the page is stored all the
 // same. Then `alarmcfg` itself on the command line, with its settings in a
 // fresh directory: writes, dry runs and profiles.
+#include "block_layouts.h"
 #include "exchange.h"
 #include "file_store.h"
 #include "page_settings.h"
@@ -172,6 +173,45 @@ private Q_SLOTS:
         QCOMPARE(view.exchanges, Exchanges(AnsweredFirst(page.blocks, 0)));
         QVERIFY(unit.takeBytes().isEmpty());
         QVERIFY(page.holds(next));
+    }
+
+    void idleChatter_data()
+    {
+        QTest::addColumn<int>("chatterBytes");
+        QTest::addColumn<bool>("eventLoop");
+        QTest::newRow("10 MB while the event loop runs") << 10'000'000 << true;
+        QTest::newRow("three buffers' worth while none runs") << 3000 << false;
+    }
+
+    // A device that talks while no write runs: through the event loop its
+    // bytes are dropped as they come; without one they wait in the driver.
+    // The receive buffer never holds more than 1024 of them, and the next
+    // blocks count only their own answers.
+    void idleChatter()
+    {
+        QFETCH(int, chatterBytes);
+        QFETCH(bool, eventLoop);
+        UnitProcess unit({"--chatter", QString::number(chatterBytes), "--silent-for", "COMSMSA3"});
+        SerialPort port;
+        QCOMPARE(port.open(unit.device()), QString());
+        qint64 mostBuffered = 0;
+        if (eventLoop) {
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, [&] { mostBuffered = qMax(mostBuffered, port.bufferedBytes()); });
+            watch.start(0);
+            QTRY_VERIFY_WITH_TIMEOUT(unit.chatterSent(), 30000);
+        } else {
+            for (QDeadlineTimer deadline(30000); !unit.chatterSent() && !deadline.hasExpired();)
+                QTest::qSleep(10);
+            mostBuffered = port.bytesWaiting();  // fills the buffer from the driver
+        }
+        QVERIFY2(mostBuffered <= 1024, qPrintable(QString::number(mostBuffered)));
+        const MainPageValues values = TypedMainPage();
+        const QList<QByteArray> blocks = {BuildComsmsA3(values), BuildComsmsA5()};
+        RecordingMessages messages;
+        QVERIFY(!ExchangeBlock(port, blocks[0], messages));
+        QVERIFY(ExchangeBlock(port, blocks[1], messages));
+        QCOMPARE(unit.takeBytes(), blocks);
     }
 
     void commandLineWrite_data()
