@@ -17,6 +17,8 @@ public:
     // empty string on success, otherwise the system's reason.
     QString open(const QString &device);
     void close();
+    // What messages call the port while no device is opened for it.
+    void setDeviceName(const QString &name) { m_device = name; }
 
     bool isOpen() const override;
     QString deviceName() const override;

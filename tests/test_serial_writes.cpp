@@ -10,6 +10,7 @@
 #include "file_store.h"
 #include "page_settings.h"
 #include "profile.h"
+#include "serial_link.h"
 #include "serial_port.h"
 #include "test_support.h"
 #include "unit_process.h"
@@ -212,6 +213,35 @@ private Q_SLOTS:
         QVERIFY(!ExchangeBlock(port, blocks[0], messages));
         QVERIFY(ExchangeBlock(port, blocks[1], messages));
         QCOMPARE(unit.takeBytes(), blocks);
+    }
+
+    void refusalNamesTheSelectedOption_data()
+    {
+        QTest::addColumn<int>("com");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a device that does not open") << 2 << "/nonexistent/ttyS9";
+        QTest::newRow("an option without a device") << 3 << "COM3";
+    }
+
+    // With COM1 open, another option is selected and its port does not open:
+    // the refusal of the next write names that option's device, or the option.
+    void refusalNamesTheSelectedOption()
+    {
+        QFETCH(int, com);
+        QFETCH(QString, named);
+        UnitProcess unit;
+        ComPortMap map;
+        map.setOverride(1, unit.device());
+        map.setOverride(2, QStringLiteral("/nonexistent/ttyS9"));
+        SerialLink link(map);
+        QCOMPARE(link.select(1), QString());
+        QVERIFY(!link.select(com).isEmpty());
+        MemoryStore store;
+        RecordingMessages messages;
+        RecordingView view;
+        QVERIFY(WriteSensorPage(TypedSensorPage(), link.port(), store, messages, view).refused);
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains("（" + named + "）"), qPrintable(messages.texts[0]));
     }
 
     void commandLineWrite_data()
