@@ -24,7 +24,7 @@ QString WriteFailurePrompt();  // four lines, each pair separated by LF then CR
 // Sends one block and waits for the unit's answer: any byte counts. The
 // answer and whatever follows it until the line goes quiet are dropped, and
 // so are bytes waiting before the block is sent: a block counts as answered
-// only with an answer of its own. Returns false after
-// showing the write-failure message when nothing arrives in time or the port
-// fails (its own error text is added then).
+// only with an answer of its own. Returns false after showing the
+// write-failure message when nothing arrives in time or the port fails (its
+// own error text is added then).
 bool ExchangeBlock(Port &port, const QByteArray &block, MessageSink &messages);

@@ -24,7 +24,7 @@ SimulatedUnit::SimulatedUnit(PseudoTerminal &terminal, QFileDevice &log, const U
     connect(&m_writeNotifier, &QSocketNotifier::activated, this, &SimulatedUnit::flush);
     if (m_behaviour.chatterBytes > 0) {
         m_chattering = true;
-        write(QByteArray(m_behaviour.chatterBytes, kAnswerByte));
+        m_queue.at(0, [this] { write(QByteArray(m_behaviour.chatterBytes, kAnswerByte)); });
     }
 }
 
