@@ -5,16 +5,25 @@
 namespace {
 
 // Waits for the first answer byte; false when none came in time or the port failed.
-bool AwaitAnswer(Port &port, qint64 &count)
+bool AwaitAnswer(Port &port)
 {
-    count = port.bytesWaiting();
-    for (int poll = 1; count <= 0; ++poll) {
+    for (int poll = 1; port.bytesWaiting() <= 0; ++poll) {
         if (poll == kPollLimit || port.hasFailed())
             return false;
         port.waitForBytes(kPollIntervalMs);
-        count = port.bytesWaiting();
     }
     return true;
+}
+
+// Drops the answer and what follows it until the line is quiet, so that the
+// tail of an answer cannot answer the next block.
+void AwaitQuietLine(Port &port)
+{
+    int waits = 0;
+    do {
+        port.discardInput();
+        port.waitForBytes(kQuietMs);
+    } while (port.bytesWaiting() > 0 && !port.hasFailed() && ++waits < kQuietWaitLimit);
 }
 
 void ReportFailure(Port &port, MessageSink &messages, const QString &portError)
@@ -54,11 +63,10 @@ bool ExchangeBlock(Port &port, const QByteArray &block, MessageSink &messages)
         ReportFailure(port, messages, port.errorString());
         return false;
     }
-    qint64 count = 0;
-    if (!AwaitAnswer(port, count)) {
+    if (!AwaitAnswer(port)) {
         ReportFailure(port, messages, port.hasFailed() ? port.errorString() : QString());
         return false;
     }
-    port.read(count);  // the answer's content carries no meaning
+    AwaitQuietLine(port);  // the answer's content carries no meaning
     return true;
 }

@@ -22,8 +22,6 @@ public:
     virtual qint64 bytesWaiting() = 0;
     // Blocks for up to `ms` milliseconds, returning early when bytes arrive.
     virtual void waitForBytes(int ms) = 0;
-    // Reads and removes up to `count` waiting bytes.
-    virtual QByteArray read(qint64 count) = 0;
     // True once the port has hit an error (device removed, I/O failure).
     virtual bool hasFailed() const = 0;
     // The port's own description of its last error.

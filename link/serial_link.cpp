@@ -30,8 +30,10 @@ QString SerialLink::select(int com)
     close();
     m_commPort = com;
     const QString device = m_map.device(com);
-    if (device.isEmpty())
+    if (device.isEmpty()) {
+        m_port.setDeviceName(QStringLiteral("COM%1").arg(com));  // not the device of the option before
         return QStringLiteral("COM%1 没有对应的串口设备，请选择其他COM口。").arg(com);
+    }
 
     const QString reason = m_port.open(device);
     if (reason.isEmpty())

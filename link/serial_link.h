@@ -12,7 +12,8 @@ public:
 
     // Closes the port, then opens option com (1..4). Returns an empty string
     // on success, otherwise a message for the user naming the device and the
-    // reason, with a hint where one helps. The port stays closed then, and
+    // reason, with a hint where one helps. The port stays closed then, named
+    // by the option's device or, without one, by the option ("COM2"), and
     // another option can be selected at once.
     QString select(int com);
     void close();

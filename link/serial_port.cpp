@@ -6,7 +6,22 @@ namespace {
 // about 0.3 s on the line.
 constexpr int kWriteTimeoutMs = 2000;
 
+// The line's receive buffer; what the device sends beyond it waits in the driver.
+constexpr qint64 kReceiveBufferBytes = 1024;
+
 }  // namespace
+
+SerialPort::SerialPort()
+{
+    // Bytes that come through the event loop arrive while no exchange waits
+    // for them: they are dropped at once, so that a device talking between
+    // writes (a unit starting up, a wrong device) neither fills the buffer,
+    // which would stop the port reading, nor holds up its own line.
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] {
+        if (!m_exchangeWaits)
+            m_port.readAll();
+    });
+}
 
 QString SerialPort::open(const QString &device)
 {
@@ -18,6 +33,7 @@ QString SerialPort::open(const QString &device)
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(kReceiveBufferBytes);
     if (!m_port.open(QIODevice::ReadWrite))
         return m_port.errorString();
     // A pseudo-terminal or an adapter without modem lines cannot raise DTR;
@@ -46,7 +62,9 @@ QString SerialPort::deviceName() const
 
 void SerialPort::discardInput()
 {
-    pullFromDriver();
+    // Clearing drops the driver's bytes too, those held back behind a full
+    // buffer among them; reading all restarts the reading a full buffer stopped.
+    pullFromDriver(0);
     m_port.clear(QSerialPort::Input);
     m_port.readAll();
     forgetHarmlessError();
@@ -65,19 +83,13 @@ bool SerialPort::writeAll(const QByteArray &bytes)
 
 qint64 SerialPort::bytesWaiting()
 {
-    pullFromDriver();
+    pullFromDriver(0);
     return m_port.bytesAvailable();
 }
 
 void SerialPort::waitForBytes(int ms)
 {
-    m_port.waitForReadyRead(ms);
-    forgetHarmlessError();
-}
-
-QByteArray SerialPort::read(qint64 count)
-{
-    return m_port.read(count);
+    pullFromDriver(ms);
 }
 
 bool SerialPort::hasFailed() const
@@ -90,9 +102,11 @@ QString SerialPort::errorString() const
     return m_port.errorString();
 }
 
-void SerialPort::pullFromDriver()
+void SerialPort::pullFromDriver(int ms)
 {
-    m_port.waitForReadyRead(0);
+    m_exchangeWaits = true;
+    m_port.waitForReadyRead(ms);
+    m_exchangeWaits = false;
     forgetHarmlessError();
 }
 

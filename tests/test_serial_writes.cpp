@@ -6,10 +6,12 @@
 // same. Then `alarmcfg` itself on the command line, with its settings in a
 // fresh directory and no display: writes, dry runs, profiles, and the lines
 // it refuses.
+#include "block_layouts.h"
 #include "exchange.h"
 #include "file_store.h"
 #include "page_settings.h"
 #include "profile.h"
+#include "serial_link.h"
 #include "serial_port.h"
 #include "test_support.h"
 #include "unit_process.h"
@@ -125,6 +127,10 @@ private Q_SLOTS:
         QTest::newRow("beyond the receive buffer, then silence for the last")
             << false << QStringList{"--answer-bytes", "5000", "--silent-for", "COMSMSA4"} << -1 << "A2+ AB+ A3+ A7+ A5+ A4-"
             << -1;
+        // "OK" CR LF at line speed: its tail is still arriving when COMSMSAH goes.
+        QTest::newRow("four-byte answers at line speed, then silence")
+            << true << QStringList{"--pace", "--answer-hex", "4f4b0d0a", "--silent-for", "COMSMSAH"} << -1 << "A8+ AH-"
+            << -1;
         // An answer after the poll limit does not save its block. (It may arrive
         // while the next block waits and count for that one: answers carry
         // nothing that tells which block they belong to.)
@@ -171,6 +177,74 @@ private Q_SLOTS:
         QCOMPARE(view.exchanges, Exchanges(AnsweredFirst(page.blocks, 0)));
         QVERIFY(unit.takeBytes().isEmpty());
         QVERIFY(page.holds(next));
+    }
+
+    void idleChatter_data()
+    {
+        QTest::addColumn<int>("chatterBytes");
+        QTest::addColumn<bool>("eventLoop");
+        QTest::newRow("10 MB while the event loop runs") << 10'000'000 << true;
+        QTest::newRow("three buffers' worth while none runs") << 3000 << false;
+    }
+
+    // A device that talks while no write runs: through the event loop its
+    // bytes are dropped as they come; without one they wait in the driver.
+    // The receive buffer never holds more than 1024 of them, and the next
+    // blocks count only their own answers.
+    void idleChatter()
+    {
+        QFETCH(int, chatterBytes);
+        QFETCH(bool, eventLoop);
+        UnitProcess unit({"--chatter", QString::number(chatterBytes), "--silent-for", "COMSMSA3"});
+        SerialPort port;
+        QCOMPARE(port.open(unit.device()), QString());
+        qint64 mostBuffered = 0;
+        if (eventLoop) {
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, [&] { mostBuffered = qMax(mostBuffered, port.bufferedBytes()); });
+            watch.start(0);
+            QTRY_VERIFY_WITH_TIMEOUT(unit.chatterSent(), 30000);
+        } else {
+            for (QDeadlineTimer deadline(30000); !unit.chatterSent() && !deadline.hasExpired();)
+                QTest::qSleep(10);
+            mostBuffered = port.bytesWaiting();  // fills the buffer from the driver
+        }
+        QVERIFY2(mostBuffered <= 1024, qPrintable(QString::number(mostBuffered)));
+        const MainPageValues values = TypedMainPage();
+        const QList<QByteArray> blocks = {BuildComsmsA3(values), BuildComsmsA5()};
+        RecordingMessages messages;
+        QVERIFY(!ExchangeBlock(port, blocks[0], messages));
+        QVERIFY(ExchangeBlock(port, blocks[1], messages));
+        QCOMPARE(unit.takeBytes(), blocks);
+    }
+
+    void refusalNamesTheSelectedOption_data()
+    {
+        QTest::addColumn<int>("com");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a device that does not open") << 2 << "/nonexistent/ttyS9";
+        QTest::newRow("an option without a device") << 3 << "COM3";
+    }
+
+    // With COM1 open, another option is selected and its port does not open:
+    // the refusal of the next write names that option's device, or the option.
+    void refusalNamesTheSelectedOption()
+    {
+        QFETCH(int, com);
+        QFETCH(QString, named);
+        UnitProcess unit;
+        ComPortMap map;
+        map.setOverride(1, unit.device());
+        map.setOverride(2, QStringLiteral("/nonexistent/ttyS9"));
+        SerialLink link(map);
+        QCOMPARE(link.select(1), QString());
+        QVERIFY(!link.select(com).isEmpty());
+        MemoryStore store;
+        RecordingMessages messages;
+        RecordingView view;
+        QVERIFY(WriteSensorPage(TypedSensorPage(), link.port(), store, messages, view).refused);
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains("（" + named + "）"), qPrintable(messages.texts[0]));
     }
 
     void commandLineWrite_data()

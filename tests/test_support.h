@@ -45,6 +45,8 @@ using EventLog = QStringList;
 
 // A scripted serial line. For each block written, `replies` says which bytes
 // become waiting at which read of the receive count (1 = right after sending).
+// Bytes due after the next block was written are still on the line: they
+// arrive at the same distance from the last read, counted on the new block.
 class FakePort : public Port
 {
 public:
@@ -59,11 +61,14 @@ public:
     int reads = 0;  // reads of the count for the current block
     int waits = 0;
 
-    // The blocks answered at once with one byte, in order: "yyn" answers the first two.
+    // How the blocks are answered, in order: "y" at once with one byte, "p"
+    // with "OK" CR LF one byte a read, "n" not at all.
     void answer(const QString &pattern)
     {
         for (QChar c : pattern)
-            replies.append(c == u'y' ? QMap<int, QByteArray>{{1, "O"}} : QMap<int, QByteArray>{});
+            replies.append(c == u'y'   ? QMap<int, QByteArray>{{1, "O"}}
+                           : c == u'p' ? QMap<int, QByteArray>{{1, "O"}, {2, "K"}, {3, "\r"}, {4, "\n"}}
+                                       : QMap<int, QByteArray>{});
     }
 
     bool isOpen() const override { return open; }
@@ -75,6 +80,10 @@ public:
             m_error = QStringLiteral("write rejected");
             return false;
         }
+        m_onTheLine.clear();
+        for (auto [read, late] : replies.value(written.size() - 1).asKeyValueRange())
+            if (read > reads)
+                m_onTheLine.insert(read - reads, late);
         written.append(bytes);
         reads = 0;
         if (m_log)
@@ -85,22 +94,17 @@ public:
     {
         if (++reads >= failAtRead && failAtRead)
             m_error = QStringLiteral("device removed");
-        waiting += replies.value(written.size() - 1).value(reads);
+        waiting += m_onTheLine.value(reads) + replies.value(written.size() - 1).value(reads);
         return waiting.size();
     }
     void waitForBytes(int) override { ++waits; }
-    QByteArray read(qint64 count) override
-    {
-        const QByteArray bytes = waiting.left(count);
-        waiting.remove(0, count);
-        return bytes;
-    }
     bool hasFailed() const override { return !m_error.isEmpty(); }
     QString errorString() const override { return m_error; }
 
 private:
     EventLog *m_log;
     QString m_error;
+    QMap<int, QByteArray> m_onTheLine;  // the last block's answer still arriving
 };
 
 // The messages a write or a page showed, instead of boxes.

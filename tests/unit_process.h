@@ -37,11 +37,17 @@ public:
         return readLog(from);
     }
     QList<QByteArray> takeBytes() { return readLog(m_taken); }
+    // Whether the unit has sent all of its unasked bytes (--chatter).
+    bool chatterSent() const
+    {
+        QFile log(logPath());
+        return log.open(QIODevice::ReadOnly) && log.readAll().contains("{\"chatter\":");
+    }
 
 private:
     QString logPath() const { return m_dir.filePath(QStringLiteral("unit.log")); }
-    // The blocks of the whole lines from `offset` on; a line still being
-    // written waits for the next call.
+    // The blocks (and garbage, as empty blocks) of the whole lines from
+    // `offset` on; a line still being written waits for the next call.
     QList<QByteArray> readLog(qint64 &offset) const
     {
         QList<QByteArray> blocks;
@@ -51,7 +57,8 @@ private:
         for (QByteArray line = log.readLine(); line.endsWith('\n'); line = log.readLine()) {
             offset += line.size();
             const QJsonObject block = QJsonDocument::fromJson(line).object();
-            blocks << QByteArray::fromHex(block.value(QLatin1String("hex")).toString().toLatin1());
+            if (!block.contains(QLatin1String("chatter")))
+                blocks << QByteArray::fromHex(block.value(QLatin1String("hex")).toString().toLatin1());
         }
         return blocks;
     }

@@ -42,3 +42,8 @@ QByteArray GarbageLogLine(const QByteArray &bytes)
 {
     return Line({{QStringLiteral("garbage"), Hex(bytes)}});
 }
+
+QByteArray ChatterLogLine(int count)
+{
+    return Line({{QStringLiteral("chatter"), count}});
+}

@@ -12,3 +12,6 @@ QByteArray BlockLogLine(const QByteArray &block);
 
 // Bytes that began no known block: {"garbage": "<hex>"}.
 QByteArray GarbageLogLine(const QByteArray &bytes);
+
+// The unit's unasked bytes are all on the line: {"chatter": <count>}.
+QByteArray ChatterLogLine(int count);

@@ -22,6 +22,10 @@ SimulatedUnit::SimulatedUnit(PseudoTerminal &terminal, QFileDevice &log, const U
     m_writeNotifier.setEnabled(false);
     connect(&m_readNotifier, &QSocketNotifier::activated, this, &SimulatedUnit::onReadable);
     connect(&m_writeNotifier, &QSocketNotifier::activated, this, &SimulatedUnit::flush);
+    if (m_behaviour.chatterBytes > 0) {
+        m_chattering = true;
+        m_queue.at(0, [this] { write(QByteArray(m_behaviour.chatterBytes, kAnswerByte)); });
+    }
 }
 
 void SimulatedUnit::onReadable()
@@ -92,6 +96,11 @@ void SimulatedUnit::flush()
         return;
     }
     m_writeNotifier.setEnabled(false);
+    if (m_chattering) {
+        m_chattering = false;
+        m_log.write(ChatterLogLine(m_behaviour.chatterBytes) + '\n');
+        m_log.flush();
+    }
 }
 
 void SimulatedUnit::unplug()

@@ -20,11 +20,13 @@ struct UnitBehaviour
     AnswerStyle answer;
     bool pace = false;  // take in and answer no faster than a 9600-baud line
     int unplugAfter = 0;  // when above 0: pull the cable at this whole block
+    int chatterBytes = 0;  // sent unasked at the start, as fast as the line takes them
 };
 
 // The alarm unit at the master side of a pseudo-terminal: frames what the
 // tool sends into blocks, logs each block (and any garbage) as one JSON line,
-// and answers each whole block as its behaviour says.
+// and answers each whole block as its behaviour says. Unasked bytes it sends
+// at the start are logged as one line once the line took them all.
 class SimulatedUnit : public QObject
 {
     Q_OBJECT
@@ -58,4 +60,5 @@ private:
     PacedLine m_outgoing;
     QByteArray m_unwritten;  // answer bytes the line did not take yet
     int m_blocksReceived = 0;
+    bool m_chattering = false;  // the unasked bytes are not all on the line yet
 };

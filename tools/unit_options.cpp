@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kMaxMs = 3'600'000;
 constexpr int kMaxBytes = 1'000'000;
+constexpr int kMaxChatterBytes = 100'000'000;
 
 QCommandLineOption ValueOption(const char *name, const char *description, const char *valueName)
 {
@@ -64,9 +65,13 @@ std::optional<UnitOptions> ParseUnitOptions(const QCoreApplication &app)
                                   QStringLiteral("Take in and answer no faster than a 9600-baud line."));
     const QCommandLineOption unplugAfter = ValueOption(
         "unplug-after", "After the N-th whole block, close the line without answering and exit.", "N");
+    const QCommandLineOption chatter = ValueOption(
+        "chatter", "At the start, send N bytes unasked, as fast as the line takes them; log {\"chatter\": N} then.",
+        "N");
     const QCommandLineOption log = ValueOption("log", "Write the JSON lines to FILE instead of standard output.", "FILE");
     const QCommandLineOption link = ValueOption("link", "Also offer the device as a symbolic link PATH.", "PATH");
-    parser.addOptions({silent, silentFor, delay, pieces, pieceGap, answerBytes, answerHex, pace, unplugAfter, log, link});
+    parser.addOptions(
+        {silent, silentFor, delay, pieces, pieceGap, answerBytes, answerHex, pace, unplugAfter, chatter, log, link});
     parser.process(app);
 
     if (int(parser.isSet(pieces)) + int(parser.isSet(answerBytes)) + int(parser.isSet(answerHex)) > 1) {
@@ -95,10 +100,12 @@ std::optional<UnitOptions> ParseUnitOptions(const QCoreApplication &app)
     const std::optional<int> pieceCount = Number(parser, pieces, 1, kMaxBytes, 0);
     const std::optional<int> pieceGapMs = Number(parser, pieceGap, 0, kMaxMs, 0);
     const std::optional<int> unplugAt = Number(parser, unplugAfter, 1, kMaxBytes, 0);
-    if (!delayMs || !bytes || !pieceCount || !pieceGapMs || !unplugAt)
+    const std::optional<int> chatterBytes = Number(parser, chatter, 1, kMaxChatterBytes, 0);
+    if (!delayMs || !bytes || !pieceCount || !pieceGapMs || !unplugAt || !chatterBytes)
         return std::nullopt;
     behaviour.answer = {*delayMs, *bytes, *pieceCount, *pieceGapMs, QByteArray::fromHex(hexAnswer.toLatin1())};
     behaviour.unplugAfter = *unplugAt;
+    behaviour.chatterBytes = *chatterBytes;
     options.logFile = parser.value(log);
     options.linkPath = parser.value(link);
     return options;
