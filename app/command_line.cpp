@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <algorithm>
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #include <shellapi.h>
@@ -52,6 +53,13 @@ struct OptionTable
         QStringLiteral("port"),
         QStringLiteral("Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
         QStringLiteral("COMk=DEVICE")};
+    const QCommandLineOption repeat{
+        QStringLiteral("repeat"),
+        QStringLiteral("With --write: write one unit after another; Enter goes on to the next, q stops.")};
+    const QCommandLineOption history{
+        QStringLiteral("history"),
+        QStringLiteral("Show the last N writes (20 without N), oldest first: --history [N] or --history=N."),
+        QStringLiteral("N")};
     const QCommandLineOption simulate{
         QStringLiteral("simulate"),
         QStringLiteral("Open the pages with a simulated alarm unit behind every COM option.")};
@@ -62,8 +70,8 @@ struct OptionTable
         parser.setApplicationDescription(
             QStringLiteral("Configuration tool for the TQ18/TQ18G GSM car alarm.\n"
                            "Without options it opens the settings pages."));
-        parser.addOptions({help, version, write, dryRun, profile, exportFile, importFile, includePassword,
-                           password, port, simulate});
+        parser.addOptions({help, version, write, dryRun, repeat, profile, exportFile, importFile, includePassword,
+                           password, port, simulate, history});
         parser.addPositionalArgument(QStringLiteral("profile"),
                                      QStringLiteral("Open the pages with this profile imported."),
                                      QStringLiteral("[profile]"));
@@ -88,7 +96,7 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
 {
     const QCommandLineParser &parser = table.parser;
     for (const QCommandLineOption *once :
-         {&table.write, &table.profile, &table.exportFile, &table.importFile, &table.password}) {
+         {&table.write, &table.profile, &table.exportFile, &table.importFile, &table.password, &table.history}) {
         if (parser.values(*once).size() > 1)
             return QStringLiteral("%1 is given more than once.").arg(Name(*once));
     }
@@ -101,11 +109,13 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
     const Pairing pairings[] = {
         {table.dryRun, mode == Mode::Write, QStringLiteral("--dry-run goes with --write.")},
         {table.profile, mode == Mode::Write, QStringLiteral("--profile goes with --write.")},
+        {table.repeat, mode == Mode::Write && !options.dryRun,
+         QStringLiteral("--repeat goes with --write, and not with --dry-run.")},
         {table.includePassword, mode == Mode::Export, QStringLiteral("--include-password goes with --export.")},
         {table.password, mode == Mode::Write || (mode == Mode::Export && options.includePassword),
          QStringLiteral("--password goes with --write, or with --export and --include-password.")},
         {table.simulate, mode == Mode::Window,
-         QStringLiteral("--simulate opens the pages; it does not go with --write, --export or --import.")},
+         QStringLiteral("--simulate opens the pages; it does not go with --write, --export, --import or --history.")},
     };
     for (const Pairing &pairing : pairings) {
         if (parser.isSet(pairing.option) && !pairing.taken)
@@ -122,12 +132,35 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
     if (options.includePassword && !IsValidRewritePassword(options.password))
         return QStringLiteral("--password is not four Chinese characters.");
 
+    if (mode == Mode::History && options.historyCount < 1)
+        return QStringLiteral("--history takes a number of writes from 1 on, not \"%1\".")
+            .arg(parser.value(table.history));
+
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > (mode == Mode::Window ? 1 : 0))
         return QStringLiteral("Unexpected argument \"%1\".").arg(positional.constLast());
     if (!positional.isEmpty() && !QFileInfo(positional.constFirst()).isFile())
         return QStringLiteral("No profile file \"%1\" to open.").arg(positional.constFirst());
     return {};
+}
+
+// QCommandLineParser has no optional values: "--history" takes the number
+// after it when there is one, and is "--history=" (the default) otherwise.
+QStringList WithHistoryValue(QStringList arguments)
+{
+    const QString history = QStringLiteral("--history");
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        if (arguments[k] != history)
+            continue;
+        const QString next = arguments.value(k + 1);
+        const bool number = !next.isEmpty() && std::all_of(next.cbegin(), next.cend(), [](QChar c) {
+            return c >= u'0' && c <= u'9';
+        });
+        if (number)
+            arguments.removeAt(k + 1);
+        arguments[k] = history + u'=' + (number ? next : QString());
+    }
+    return arguments;
 }
 
 }  // namespace
@@ -161,7 +194,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         options.refusal = problem;
         return options;
     };
-    if (!table.parser.parse(arguments))
+    if (!table.parser.parse(WithHistoryValue(arguments)))
         return refuse(parser.errorText());
     // After "--" every option would become a profile to open.
     if (arguments.mid(1).contains(QLatin1String("--")))
@@ -172,17 +205,21 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
 
     const std::pair<const QCommandLineOption &, Mode> actions[] = {
-        {table.write, Mode::Write}, {table.exportFile, Mode::Export}, {table.importFile, Mode::Import}};
+        {table.write, Mode::Write}, {table.exportFile, Mode::Export}, {table.importFile, Mode::Import},
+        {table.history, Mode::History}};
     for (const auto &[option, mode] : actions) {
         if (!parser.isSet(option))
             continue;
         if (options.mode != Mode::Window)
-            return refuse(QStringLiteral("--write, --export and --import go one at a time."));
+            return refuse(QStringLiteral("--write, --export, --import and --history go one at a time."));
         options.mode = mode;
     }
     options.writePage = parser.value(table.write);
     options.dryRun = parser.isSet(table.dryRun);
     options.profile = parser.value(table.profile);
+    options.repeat = parser.isSet(table.repeat);
+    if (const QString count = parser.value(table.history); !count.isEmpty())
+        options.historyCount = count.toInt();  // 0 when no number: refused below
     options.exportFile = parser.value(table.exportFile);
     options.importFile = parser.value(table.importFile);
     options.includePassword = parser.isSet(table.includePassword);

@@ -13,6 +13,7 @@ struct CommandLine
         Write,    // --write: a page to the unit, without a window
         Export,   // --export: the stored settings to a profile
         Import,   // --import: a profile's settings into the store
+        History,  // --history: the last writes
         Help,
         Version,
         Refused,  // a malformed command line: nothing is to be done
@@ -23,6 +24,8 @@ struct CommandLine
     QString writePage;          // with Write: "main", "sensor" or "all"
     bool dryRun = false;        // with Write: print the blocks, send nothing
     QString profile;            // with Write: write from this profile, not the store
+    bool repeat = false;        // with Write: one unit after another, until told to stop
+    int historyCount = 20;      // with History: how many of the last writes to show
     QString exportFile;         // with Export
     QString importFile;         // with Import
     bool includePassword = false;  // with Export: put the password in

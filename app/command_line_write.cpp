@@ -3,13 +3,17 @@
 #include "block_layouts.h"
 #include "console.h"
 #include "file_store.h"
+#include "history_log.h"
 #include "memory_store.h"
 #include "page_settings.h"
 #include "profile.h"
 #include "read_only_store.h"
+#include "repeat_write.h"
 #include "serial_link.h"
 #include "validation.h"
 #include "write_sequences.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -81,19 +85,39 @@ void PrintBlocks(const Pages &pages)
         PrintLine(QString::fromLatin1(block.left(kTagSize) + ' ' + block.toHex().toUpper()));
 }
 
-bool Write(const Pages &pages, const CommandLine &options, Store &store)
+// Every page written goes into the history; a history that cannot be
+// written is told once on stderr and changes nothing else.
+void Record(HistoryLog &history, const WriteRecord &record)
 {
+    if (const QString problem = RecordWrite(history, record); !problem.isEmpty())
+        Err() << problem << Qt::endl;
+}
+
+// One unit: the port is opened for it and closed after it, so the next unit
+// may sit behind a freshly plugged adapter.
+bool Write(const Pages &pages, const CommandLine &options, Store &store, HistoryLog &history)
+{
+    const int com = pages.com == 0 ? 1 : pages.com;
     SerialLink link(PortMapFor(options));
-    if (const QString openError = link.select(pages.com == 0 ? 1 : pages.com); !openError.isEmpty())
+    if (const QString openError = link.select(com); !openError.isEmpty())
         Err() << openError << Qt::endl;  // the write then refuses the closed port
 
+    const WriteOrigin origin{com, link.map().device(com),
+                             options.profile.isEmpty() ? CommandLineSource()
+                                                       : ProfileSource(QFileInfo(options.profile).absoluteFilePath())};
     StderrMessages messages;
     BlockLineView view;
     bool succeeded = true;
-    if (pages.writeMain)
-        succeeded &= WriteMainPage(pages.main, link.port(), store, messages, view).succeeded();
-    if (pages.writeSensor)
-        succeeded &= WriteSensorPage(pages.sensor, link.port(), store, messages, view).succeeded();
+    if (pages.writeMain) {
+        const WriteResult result = WriteMainPage(pages.main, link.port(), store, messages, view);
+        Record(history, MainPageRecord(pages.main, result, origin));
+        succeeded &= result.succeeded();
+    }
+    if (pages.writeSensor) {
+        const WriteResult result = WriteSensorPage(pages.sensor, link.port(), store, messages, view);
+        Record(history, SensorPageRecord(pages.sensor, result, origin));
+        succeeded &= result.succeeded();
+    }
     link.close();
     return succeeded;
 }
@@ -130,6 +154,13 @@ int RunCommandLineWrite(const CommandLine &options)
     MemoryStore discarded;  // a write from a profile stores nowhere
     if (!fromProfile)
         fileStore.ensureDirectory();
-    const bool written = Write(*pages, options, fromProfile ? static_cast<Store &>(discarded) : fileStore);
-    return written && PrintStoreErrors(fileStore) ? 0 : 1;
+    Store &store = fromProfile ? static_cast<Store &>(discarded) : fileStore;
+    HistoryLog history;
+    const auto writeUnit = [&] {
+        const bool written = Write(*pages, options, store, history);
+        return PrintStoreErrors(fileStore) && written;
+    };
+    if (options.repeat)
+        return RepeatWrites(writeUnit);
+    return writeUnit() ? 0 : 1;
 }

@@ -9,6 +9,9 @@
 // messages on stderr. A setting that cannot be read, or any page that cannot
 // be written as it stands, refuses the whole write before the first block.
 // --dry-run prints the blocks instead and changes nothing on disk.
+// Each page written goes into the write history; a history that cannot be
+// written is told once on stderr and leaves the exit code as it was.
+// --repeat writes one unit after another (see RepeatWrites).
 // Returns the process exit code: 0 only when nothing was refused, every
 // block sent was answered and the store took every value.
 int RunCommandLineWrite(const CommandLine &options);

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "command_line_history.h"
 #include "command_line_profile.h"
 #include "command_line_write.h"
 #include "console.h"
@@ -47,6 +48,7 @@ int main(int argc, char **argv)
         QApplication app(argc, argv);
         return RunGui(app, options);
     }
+    case Mode::History:
     case Mode::Write:
     case Mode::Export:
     case Mode::Import:
@@ -58,5 +60,7 @@ int main(int argc, char **argv)
         return RunExport(options);
     if (options.mode == Mode::Import)
         return RunImport(options);
+    if (options.mode == Mode::History)
+        return RunHistory(options);
     return RunCommandLineWrite(options);
 }

@@ -3,12 +3,16 @@
 // each block, and with a unit that answers garbage, floods the line or
 // answers too late: a block counts as answered only when the unit answered
 // it, the write goes on and says what failed, and the page is stored all the
-// same. Then `alarmcfg` itself on the command line, with its settings in a
-// fresh directory and no display: writes, dry runs, profiles, and the lines
-// it refuses.
+// same. Then `alarmcfg` itself on the command line, with its settings and
+// its history in fresh directories and no display: writes, dry runs,
+// profiles, the history, units written one after another, and the lines it
+// refuses.
 #include "block_layouts.h"
 #include "exchange.h"
 #include "file_store.h"
+#include "history_format.h"
+#include "history_log.h"
+#include "history_reading.h"
 #include "page_settings.h"
 #include "profile.h"
 #include "serial_link.h"
@@ -95,7 +99,11 @@ class TestSerialWrites : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { m_config = std::make_unique<QTemporaryDir>(); }
+    void init()
+    {
+        m_config = std::make_unique<QTemporaryDir>();
+        m_state = std::make_unique<QTemporaryDir>();
+    }
 
     void lineFaults_data()
     {
@@ -280,6 +288,137 @@ private Q_SLOTS:
         const QList<QByteArray> blocks = page == "main" ? MainPageBlocks(RestoreMainPage(store).values)
                                                         : SensorPageBlocks(RestoreSensorPage(store));
         QCOMPARE(unit.bytes(), Named(blocks, exchanges).mid(0, received));
+
+        const QList<WriteRecord> records = ReadHistory(historyPath()).records;
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].page, page);
+        QCOMPARE(records[0].origin.com, 1);
+        QCOMPARE(records[0].origin.device, unit.device());
+        QStringList recorded;
+        for (const BlockOutcome &block : records[0].blocks)
+            recorded << QString::fromLatin1(block.tag) + (block.answered ? " answered" : " not answered");
+        QCOMPARE(recorded, run.out);
+    }
+
+    void unwritableHistory_data()
+    {
+        QTest::addColumn<QStringList>("unitOptions");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("unit answers") << QStringList() << 0;
+        QTest::newRow("silent unit") << QStringList{"--silent"} << 1;
+    }
+
+    // A history folder that cannot be made (a file has its name) stops no
+    // write: every block goes out, the failure is told once on stderr for
+    // both pages, and the exit status stays the unit's.
+    void unwritableHistory()
+    {
+        QFETCH(QStringList, unitOptions);
+        QFETCH(int, exitCode);
+        QFile blocker(QFileInfo(historyPath()).path());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        UnitProcess unit(unitOptions);
+        const Run run = alarmcfg({"--write", "all", "--port", "COM1=" + unit.device()});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err.count(historyPath()), 1);
+        QCOMPARE(unit.bytes().size(), exitCode == 0 ? 8 : 6);
+    }
+
+    void historyLines_data()
+    {
+        QTest::addColumn<int>("records");  // in the history file (-1: no file)
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("shown");    // the last ones printed
+        QTest::newRow("no history") << -1 << QStringList{"--history"} << 0;
+        QTest::newRow("an empty history") << 0 << QStringList{"--history", "5"} << 0;
+        QTest::newRow("default") << 25 << QStringList{"--history"} << 20;
+        QTest::newRow("fewer than asked") << 3 << QStringList{"--history", "5"} << 3;
+        QTest::newRow("--history N") << 3 << QStringList{"--history", "2"} << 2;
+        QTest::newRow("--history=N") << 3 << QStringList{"--history=1"} << 1;
+    }
+
+    // `alarmcfg --history [N]` prints the last N writes, oldest first, and
+    // exits 0; without a history it prints nothing and creates nothing.
+    void historyLines()
+    {
+        QFETCH(int, records);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, shown);
+        HistoryLog log(historyPath());
+        QList<WriteRecord> written;
+        for (int k = 0; k < records; ++k) {
+            WriteResult result;
+            result.blocks = {{"COMSMSA8", true}, {"COMSMSAH", k % 2 == 0}};
+            written << SensorPageRecord(TypedSensorPage(), result, {1 + k % 4, QStringLiteral("/dev/ttyUSB%1").arg(k), {}});
+            QCOMPARE(log.append(written.constLast()), QString());
+        }
+        if (records == 0)
+            QVERIFY(QDir().mkpath(QFileInfo(historyPath()).path()) && QFile(historyPath()).open(QIODevice::WriteOnly));
+        const Run run = alarmcfg(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QStringList expected;
+        for (const WriteRecord &record : written.mid(written.size() - shown))
+            expected << FormatHistoryLine(record);
+        QCOMPARE(run.out, expected);
+        QCOMPARE(QDir(m_state->path()).isEmpty(), records < 0);
+    }
+
+    void repeat_data()
+    {
+        QTest::addColumn<QStringList>("units");  // each unit's options, in the order they are connected
+        QTest::addColumn<QStringList>("typed");  // a line typed after each unit; then the input ends
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("the second unit silent") << QStringList{"", "--silent"} << QStringList{"", "q"}
+                                                << "1 succeeded, 1 failed." << 1;
+        QTest::newRow("two units, then the input ends") << QStringList{"", ""} << QStringList{""}
+                                                        << "2 succeeded, 0 failed." << 0;
+        QTest::newRow("stopped after a silent unit") << QStringList{"--silent"} << QStringList{" Q "}
+                                                     << "0 succeeded, 1 failed." << 1;
+    }
+
+    // `--write ... --repeat` writes a unit, then waits for the next to be
+    // connected (on a port opened again for it) until "q" or the end of the
+    // input; it ends with the count of units that succeeded and failed and
+    // exits 0 only when every one did. Every unit goes into the history.
+    void repeat()
+    {
+        QFETCH(QStringList, units);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, summary);
+        QFETCH(int, exitCode);
+        const QTemporaryDir cable;
+        const QString link = cable.filePath(QStringLiteral("tty"));
+        const auto connect = [&](int k) {
+            return std::make_unique<UnitProcess>(QStringList{"--link", link} + units[k].split(u' ', Qt::SkipEmptyParts));
+        };
+        std::unique_ptr<UnitProcess> unit = connect(0);
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(m_config->path());
+        process.start(QStringLiteral(ALARMCFG), {"--write", "main", "--repeat", "--port", "COM1=" + link});
+        QByteArray out;
+        for (int k = 0; k < units.size(); ++k) {
+            while (!out.contains(QStringLiteral("Unit %1:").arg(k + 1).toUtf8()) && process.waitForReadyRead(10000))
+                out += process.readAllStandardOutput();
+            unit.reset();
+            if (k + 1 < units.size())
+                unit = connect(k + 1);
+            if (k < typed.size())
+                process.write(typed[k].toUtf8() + '\n');
+            else
+                process.closeWriteChannel();
+        }
+        QVERIFY(process.waitForFinished(30000));
+        out += process.readAllStandardOutput();
+        QCOMPARE(process.exitCode(), exitCode);
+        QCOMPARE(QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts).constLast(), summary);
+        const QList<WriteRecord> records = ReadHistory(historyPath()).records;
+        QCOMPARE(records.size(), units.size());
+        for (qsizetype k = 0; k < units.size(); ++k)
+            QCOMPARE(records[k].succeeded(), units[k].isEmpty());
     }
 
     void refusedWriteSendsNothing_data()
@@ -402,6 +541,16 @@ private Q_SLOTS:
         QTest::newRow("no such profile to open") << QStringList{"car.json"};
         QTest::newRow("a folder to open") << QStringList{"."};
         QTest::newRow("--simulate with --write") << QStringList{"--write", "all", "--simulate"};
+        QTest::newRow("--history not a number") << QStringList{"--history", "abc"};
+        QTest::newRow("--history=x") << QStringList{"--history=x"};
+        QTest::newRow("--history 0") << QStringList{"--history", "0"};
+        QTest::newRow("--history -3") << QStringList{"--history", "-3"};
+        QTest::newRow("--history beyond any number") << QStringList{"--history", "99999999999"};
+        QTest::newRow("--history twice") << QStringList{"--history", "--history", "2"};
+        QTest::newRow("--history with --write") << QStringList{"--write", "main", "--history", "3"};
+        QTest::newRow("--repeat alone") << QStringList{"--repeat"};
+        QTest::newRow("--repeat with --export") << QStringList{"--export", "car.json", "--repeat"};
+        QTest::newRow("--repeat with --dry-run") << QStringList{"--write", "main", "--dry-run", "--repeat"};
         QTest::newRow("--password without --include-password")
             << QStringList{"--export", "car.json", "--password", "天下太平"};
         QTest::newRow("exported password not four Chinese characters")
@@ -420,6 +569,7 @@ private Q_SLOTS:
         QVERIFY2(!run.err.trimmed().isEmpty() && !run.err.trimmed().contains(u'\n'), qPrintable(run.err));
         QVERIFY(unit.bytes().isEmpty());
         QVERIFY(QDir(m_config->path()).isEmpty());
+        QVERIFY(QDir(m_state->path()).isEmpty());
     }
 
     // A profile given as the only argument (a file manager's "open with")
@@ -507,6 +657,7 @@ private Q_SLOTS:
 
 private:
     FileStore settings() const { return FileStore(m_config->filePath(QStringLiteral("woclc1k"))); }
+    QString historyPath() const { return m_state->filePath(QStringLiteral("alarmcfg/history.jsonl")); }
 
     // Every run has its own settings folder, as working directory too, and
     // no display: only the pages need one.
@@ -514,6 +665,7 @@ private:
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), m_state->path());
         for (const char *display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(QString::fromLatin1(display));
         return environment;
@@ -536,6 +688,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<QTemporaryDir> m_state;
 };
 
 QTEST_GUILESS_MAIN(TestSerialWrites)

@@ -1,0 +1,29 @@
+#include "command_line_history.h"
+
+#include "console.h"
+#include "history_format.h"
+#include "history_log.h"
+#include "history_reading.h"
+
+#include <QDir>
+
+int RunHistory(const CommandLine &options)
+{
+    const QString path = DefaultHistoryPath();
+    const HistoryRead history = ReadHistory(path);
+    if (!history.error.isEmpty()) {
+        Err() << QStringLiteral("The write history %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), history.error)
+              << Qt::endl;
+        return 1;
+    }
+    if (history.skipped > 0) {
+        Err() << QStringLiteral("%1 line(s) of %2 are no write record and are left out.")
+                     .arg(history.skipped)
+                     .arg(QDir::toNativeSeparators(path))
+              << Qt::endl;
+    }
+    const qsizetype first = std::max<qsizetype>(0, history.records.size() - options.historyCount);
+    for (const WriteRecord &record : history.records.mid(first))
+        PrintLine(FormatHistoryLine(record));
+    return 0;
+}

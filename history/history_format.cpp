@@ -1,0 +1,71 @@
+#include "history_format.h"
+
+#include <QJsonDocument>
+#include <QStringList>
+
+namespace {
+
+QString Port(const WriteOrigin &origin)
+{
+    const QString com = QStringLiteral("COM%1").arg(origin.com);
+    return origin.device.isEmpty() ? com : com + u' ' + origin.device;
+}
+
+QString Outcome(const WriteRecord &record)
+{
+    if (record.refused)
+        return QStringLiteral("refused");
+    QString outcome = QStringLiteral("%1/%2 answered").arg(record.blocksAnswered()).arg(record.blocks.size());
+    QStringList silent;
+    for (const BlockOutcome &block : record.blocks) {
+        if (!block.answered)
+            silent << QString::fromLatin1(block.tag);
+    }
+    if (!silent.isEmpty())
+        outcome += QStringLiteral(", %1 not answered").arg(silent.join(QLatin1String(", ")));
+    return outcome;
+}
+
+QString Blocks(const WriteRecord &record)
+{
+    QStringList blocks;
+    for (const BlockOutcome &block : record.blocks)
+        blocks << QString::fromLatin1(block.tag) + (block.answered ? QLatin1String(" answered") : QLatin1String(" not answered"));
+    return blocks.join(QLatin1String("; "));
+}
+
+QString CsvField(QString field)
+{
+    return u'"' + field.replace(u'"', QLatin1String("\"\"")) + u'"';
+}
+
+QByteArray CsvRow(const QStringList &fields)
+{
+    QStringList quoted;
+    for (const QString &field : fields)
+        quoted << CsvField(field);
+    return quoted.join(u',').toUtf8() + "\r\n";
+}
+
+}  // namespace
+
+QString FormatHistoryLine(const WriteRecord &record)
+{
+    return QStringList{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.page,
+                       Port(record.origin), Outcome(record), record.origin.source}
+        .join(QLatin1String("  "));
+}
+
+QByteArray HistoryToCsv(const QList<WriteRecord> &records)
+{
+    QByteArray csv("\xEF\xBB\xBF");
+    csv += CsvRow({QStringLiteral("time"), QStringLiteral("page"), QStringLiteral("COM"), QStringLiteral("device"),
+                   QStringLiteral("source"), QStringLiteral("outcome"), QStringLiteral("blocks"),
+                   QStringLiteral("values")});
+    for (const WriteRecord &record : records) {
+        csv += CsvRow({record.time.toString(Qt::ISODate), record.page, QStringLiteral("COM%1").arg(record.origin.com),
+                       record.origin.device, record.origin.source, Outcome(record), Blocks(record),
+                       QString::fromUtf8(QJsonDocument(record.values).toJson(QJsonDocument::Compact))});
+    }
+    return csv;
+}

@@ -1,0 +1,132 @@
+#include "write_record.h"
+
+#include <QJsonArray>
+#include <algorithm>
+
+namespace {
+
+// A pass phrase or the password: as many dots as it has characters.
+QString Masked(const QString &secret)
+{
+    return QString(secret.size(), QChar(0x2022));
+}
+
+bool IsSecret(int control)
+{
+    using namespace MainPageControls;
+    for (const int secret : {kFuelCutPhrase, kFuelRestorePhrase, kArmPhrase, kDisarmPhrase, kRewritePassword}) {
+        if (control == secret)
+            return true;
+    }
+    return false;
+}
+
+QString ControlName(int control)
+{
+    return QStringLiteral("Text%1").arg(control);
+}
+
+QString AlarmModeName(AlarmMode mode)
+{
+    const int option = AlarmModeOption(mode);
+    return option == 0 ? QStringLiteral("none") : QStringLiteral("Option%1").arg(option);
+}
+
+WriteRecord Record(const QString &page, const WriteResult &result, const WriteOrigin &origin, QJsonObject values)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.toOffsetFromUtc(now.offsetFromUtc()), page, origin, result.refused, result.blocks, std::move(values)};
+}
+
+}  // namespace
+
+QString WindowSource()
+{
+    return QStringLiteral("window");
+}
+
+QString CommandLineSource()
+{
+    return QStringLiteral("command line");
+}
+
+QString ProfileSource(const QString &file)
+{
+    return QStringLiteral("profile ") + file;
+}
+
+bool WriteRecord::succeeded() const
+{
+    return !refused && blocksAnswered() == blocks.size();
+}
+
+int WriteRecord::blocksAnswered() const
+{
+    return int(std::count_if(blocks.cbegin(), blocks.cend(), [](const BlockOutcome &block) { return block.answered; }));
+}
+
+WriteRecord MainPageRecord(const MainPageValues &values, const WriteResult &result, const WriteOrigin &origin)
+{
+    QJsonObject recorded;
+    for (int control = 1; control < int(values.text.size()); ++control) {
+        // The page has no Text9 to Text12.
+        if (control >= 9 && control <= 12)
+            continue;
+        const QString &text = values.text[control];
+        recorded.insert(ControlName(control), IsSecret(control) ? Masked(text) : text);
+    }
+    recorded.insert(QStringLiteral("alarmMode"), AlarmModeName(values.alarmMode));
+    recorded.insert(QStringLiteral("Check1"), values.check1);
+    return Record(QStringLiteral("main"), result, origin, recorded);
+}
+
+WriteRecord SensorPageRecord(const SensorPageValues &values, const WriteResult &result, const WriteOrigin &origin)
+{
+    QJsonObject recorded;
+    for (int control = 1; control < int(values.text.size()); ++control)
+        recorded.insert(ControlName(control), values.text[control]);
+    return Record(QStringLiteral("sensor"), result, origin, recorded);
+}
+
+QJsonObject RecordToJson(const WriteRecord &record)
+{
+    QJsonArray blocks;
+    for (const BlockOutcome &block : record.blocks)
+        blocks.append(QJsonObject{{QStringLiteral("tag"), QString::fromLatin1(block.tag)},
+                                  {QStringLiteral("answered"), block.answered}});
+    return {
+        {QStringLiteral("time"), record.time.toString(Qt::ISODate)},
+        {QStringLiteral("page"), record.page},
+        {QStringLiteral("com"), record.origin.com},
+        {QStringLiteral("device"), record.origin.device},
+        {QStringLiteral("source"), record.origin.source},
+        {QStringLiteral("refused"), record.refused},
+        {QStringLiteral("blocks"), blocks},
+        {QStringLiteral("values"), record.values},
+    };
+}
+
+std::optional<WriteRecord> RecordFromJson(const QJsonObject &object)
+{
+    const auto value = [&object](const char *key) { return object.value(QLatin1String(key)); };
+    WriteRecord record;
+    record.time = QDateTime::fromString(value("time").toString(), Qt::ISODate);
+    record.page = value("page").toString();
+    record.origin = {value("com").toInt(), value("device").toString(), value("source").toString()};
+    record.refused = value("refused").toBool();
+    record.values = value("values").toObject();
+    const bool wellFormed = record.time.isValid() && !record.page.isEmpty() && value("com").isDouble()
+        && value("device").isString() && value("source").isString() && value("refused").isBool()
+        && value("blocks").isArray() && value("values").isObject();
+    if (!wellFormed)
+        return std::nullopt;
+    for (const QJsonValue &entry : value("blocks").toArray()) {
+        const QJsonObject block = entry.toObject();
+        const QJsonValue tag = block.value(QLatin1String("tag"));
+        const QJsonValue answered = block.value(QLatin1String("answered"));
+        if (!tag.isString() || !answered.isBool())
+            return std::nullopt;
+        record.blocks.append({tag.toString().toLatin1(), answered.toBool()});
+    }
+    return record;
+}
