@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "settings_keys.h"
+#include "page_fields.h"
 #include "validation.h"
 
 #include <QCommandLineParser>
@@ -34,7 +34,7 @@ struct OptionTable
         QStringLiteral("password"),
         QStringLiteral("With --write, or --export --include-password: the SMS-rewrite password "
                        "(four Chinese characters)."),
-        QStringLiteral("text"), QString::fromUtf8(kDefaultRewritePassword)};
+        QStringLiteral("text"), RewritePasswordField().defaultText()};
     const QCommandLineOption profile{
         QStringLiteral("profile"),
         QStringLiteral("With --write: write from this profile; the stored settings stay untouched."),

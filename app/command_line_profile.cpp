@@ -2,7 +2,8 @@
 
 #include "console.h"
 #include "file_store.h"
-#include "profile.h"
+#include "page_fields.h"
+#include "profile_transfer.h"
 #include "read_only_store.h"
 
 int RunExport(const CommandLine &options)
@@ -17,10 +18,9 @@ int RunExport(const CommandLine &options)
         Err() << "Nothing was exported: a stored setting could not be read." << Qt::endl;
         return 1;
     }
-    profile.main.text[MainPageControls::kRewritePassword] = options.password;
-    if (const QString error = WriteProfileFile(options.exportFile, ProfileToJson(profile, options.includePassword),
-                                               options.includePassword);
-        !error.isEmpty()) {
+    profile.main.text[RewritePasswordField().number()] = options.password;
+    profile.hasPassword = options.includePassword;
+    if (const QString error = ExportProfile(options.exportFile, profile); !error.isEmpty()) {
         Err() << options.exportFile << ": " << error << Qt::endl;
         return 1;
     }
@@ -29,13 +29,11 @@ int RunExport(const CommandLine &options)
 
 int RunImport(const CommandLine &options)
 {
-    const ProfileParse parse = ReadProfileFile(options.importFile);
+    FileStore store(FileStore::defaultDirectory());
+    const ProfileParse parse = ImportProfile(options.importFile, store);
     for (const QString &problem : parse.problems)
         Err() << problem << Qt::endl;
     if (!parse.profile)
         return 1;
-    FileStore store(FileStore::defaultDirectory());
-    store.ensureDirectory();
-    StoreProfile(store, *parse.profile);
     return PrintStoreErrors(store) ? 0 : 1;
 }

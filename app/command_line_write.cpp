@@ -5,6 +5,7 @@
 #include "file_store.h"
 #include "history_log.h"
 #include "memory_store.h"
+#include "page_fields.h"
 #include "page_settings.h"
 #include "profile.h"
 #include "read_only_store.h"
@@ -37,15 +38,15 @@ struct Pages
 };
 
 // The pages from the store as the pages' loads restore them; the main page
-// is restored for a sensor write too, for its COM choice. The password
-// Text15 is never stored: it comes from --password.
+// is restored for a sensor write too, for its COM choice. The rewrite
+// password is never stored: it comes from --password.
 Pages FromStore(Store &stored, const QString &password, bool withSensorPage)
 {
     const MainPageSettings main = RestoreMainPage(stored);
     Pages pages{main.values, {}, ComOptionAfterRestore(main.comOptions)};
     if (withSensorPage)
         pages.sensor = RestoreSensorPage(stored);
-    pages.main.text[MainPageControls::kRewritePassword] = password;
+    pages.main.text[RewritePasswordField().number()] = password;
     return pages;
 }
 
@@ -59,7 +60,7 @@ std::optional<Pages> FromProfile(const QString &path, Store &stored, const QStri
         return std::nullopt;
     Pages pages{parse.profile->main, parse.profile->sensor, StoredComChoice(stored)};
     if (!parse.profile->hasPassword)
-        pages.main.text[MainPageControls::kRewritePassword] = password;
+        pages.main.text[RewritePasswordField().number()] = password;
     return pages;
 }
 

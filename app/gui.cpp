@@ -1,7 +1,7 @@
 #include "gui.h"
 
 #include "file_store.h"
-#include "form1.h"
+#include "main_page.h"
 #include "message_box_sink.h"
 #include "page_style.h"
 #include "serial_link.h"
@@ -43,8 +43,8 @@ int RunGui(QApplication &app, const CommandLine &options)
     }
     SerialLink link(map);
     FileStore store(FileStore::defaultDirectory());
-    Form1 mainPage(link, store, messages, options.simulate);
-    QObject::connect(&mainPage, &Form1::quitRequested, &app, [] { QCoreApplication::exit(0); });
+    MainPage mainPage(link, store, messages, options.simulate);
+    QObject::connect(&mainPage, &MainPage::quitRequested, &app, [] { QCoreApplication::exit(0); });
     mainPage.show();
     if (!options.openProfile.isEmpty())
         mainPage.importProfile(options.openProfile);  // refused whole, with a message, if it has a problem

@@ -2,7 +2,6 @@
 
 #include "field_encoding.h"
 
-#include <array>
 
 std::optional<DecodedBlock> DecodeBlock(const QByteArray &block)
 {
@@ -30,12 +29,19 @@ std::optional<DecodedBlock> DecodeBlock(const QByteArray &block)
 
 QByteArray RebuildBlock(const DecodedBlock &decoded)
 {
-    std::array<QString, 29> text;
-    for (const auto &[control, value] : decoded.texts)
-        text[control] = value;
-
     // Texts and numbers are encoded again; single-byte fields are taken as sent.
-    QByteArray block = BuildBlock(*decoded.layout, BlockInput{text.data(), int(text.size())});
+    QByteArray block;
+    if (decoded.layout->page == Page::Main) {
+        MainPageValues values;
+        for (const auto &[control, text] : decoded.texts)
+            values.text[control] = text;
+        block = BuildBlock(*decoded.layout, values);
+    } else {
+        SensorPageValues values;
+        for (const auto &[control, text] : decoded.texts)
+            values.text[control] = text;
+        block = BuildBlock(*decoded.layout, values);
+    }
     for (const FieldLayout &field : decoded.layout->fields)
         if (auto byte = decoded.bytes.find(field.kind); byte != decoded.bytes.end())
             block[field.offset] = char(byte->second);

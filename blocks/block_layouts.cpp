@@ -2,22 +2,63 @@
 
 #include "field_encoding.h"
 
+// The eight blocks as the unit's memory map. Every block starts with its
+// eight-byte tag; a byte no field writes keeps the block's fill.
+//
+//  tag       size fill  offset   field
+//  COMSMSA2   248  FF     8..29  Text7  fuel-cut phrase (24-byte slot, 22 used)
+//                        32..53  Text8  fuel-restore phrase
+//  COMSMSAB   249  FF   104..125 Text13 arm phrase
+//                       128..149 Text14 disarm phrase
+//                       200..247 Text1..Text6 authorised numbers, 8 bytes each
+//                       248      number-list flag: 00 with any number, else FF
+//  COMSMSA3    57  FF     8..55  Text1..Text6 authorised numbers
+//                        56      number-list flag: 80 with any number, else FF
+//  COMSMSA7   273  FF     8..127 Text16 vibration alarm text
+//                       168..215 Text17..Text22 alarm SMS recipients
+//                       216..263 Text23..Text28 alarm call numbers
+//                       264      alarm mode: 00 SMS only, 80 call only, FF both
+//                       265..272 Text15 rewrite password
+//  COMSMSA5    24  00   (no fields)
+//  COMSMSA4    59  FF     8..56  as COMSMSA3
+//                        57      ring tone: 00 switch off, FF leave on; grayed keeps FF
+//                        58      closing 00
+//  COMSMSA8   248  FF     8..247 sensors 1..5: Text(2n-1) text (40 bytes), Text(2n) number
+//  COMSMSAH   248  FF     8..247 sensors 6..10, as COMSMSA8
+
 namespace {
 
-// The 24-byte text slots of COMSMSA2 and COMSMSAB hold at most 22 bytes.
-constexpr int kPassPhraseCap = 22;
-constexpr int kSlotSize = 24;
-constexpr int kSensorTextCap = 40;
+// COMSMSA2 and COMSMSAB: 24-byte slots for the pass phrases, 22 bytes used.
+constexpr int kPhraseSlotSize = 24;
+constexpr int kPhraseCap = 22;
+constexpr int PhraseSlot(int slot) { return kTagSize + slot * kPhraseSlotSize; }
+constexpr int kNumbersInAB = 200;
+constexpr int kNumberListInAB = 248;
+constexpr int kNumbersInA3 = kTagSize;
+constexpr int kNumberListInA3 = 56;
+constexpr int kRingToneInA4 = 57;
+constexpr int kClosingByteInA4 = 58;
+constexpr int kAlarmText = kTagSize;
+constexpr int kAlarmTextCap = 120;
+constexpr int kSmsRecipients = 168;
+constexpr int kCallNumbers = 216;
+constexpr int kAlarmModeByte = 264;
+constexpr int kRewritePassword = 265;
+constexpr int kPasswordCap = 8;
+constexpr int kSensorRecords = kTagSize;
 constexpr int kSensorRecordSize = 48;
+constexpr int kSensorTextCap = 40;
+constexpr int kSensorsPerBlock = 5;
+constexpr int kAuthorisedNumbers = 1;  // Text1..Text6
+constexpr int kNumbersPerList = 6;
+
+constexpr quint8 kFill = 0xFF;
+constexpr quint8 kAnyNumberInAB = 0x00;
+constexpr quint8 kAnyNumberInA3 = 0x80;
 
 FieldLayout Text(int offset, int control, int capBytes)
 {
     return {FieldKind::Text, offset, control, capBytes};
-}
-
-FieldLayout Phone(int offset, int control)
-{
-    return {FieldKind::PhoneNumber, offset, control};
 }
 
 FieldLayout Byte(FieldKind kind, int offset, quint8 value = 0)
@@ -25,38 +66,50 @@ FieldLayout Byte(FieldKind kind, int offset, quint8 value = 0)
     return {kind, offset, 0, 0, value};
 }
 
-// The six authorised numbers Text1..Text6 from `offset`, then the number-list flag.
-void AddAuthorisedNumbers(std::vector<FieldLayout> &fields, int offset, quint8 flagWhenAny)
+// Six numbers Text<firstControl>.. from `offset`, eight bytes each.
+std::vector<FieldLayout> Numbers(int offset, int firstControl)
 {
-    for (int k = 0; k < 6; ++k)
-        fields.push_back(Phone(offset + 8 * k, MainPageControls::kAuthorisedNumbers[k]));
-    fields.push_back(Byte(FieldKind::NumberListFlag, offset + 48, flagWhenAny));
+    std::vector<FieldLayout> fields;
+    for (int k = 0; k < kNumbersPerList; ++k)
+        fields.push_back({FieldKind::PhoneNumber, offset + kPhoneNumberFieldSize * k, firstControl + k});
+    return fields;
+}
+
+// The authorised numbers, then the number-list flag that says whether any is given.
+std::vector<FieldLayout> AuthorisedNumbers(int offset, int flagOffset, quint8 flagWhenAny)
+{
+    std::vector<FieldLayout> fields = Numbers(offset, kAuthorisedNumbers);
+    fields.push_back(Byte(FieldKind::NumberListFlag, flagOffset, flagWhenAny));
+    return fields;
 }
 
 // Five sensor records of a text and a number, from control firstControl on.
 std::vector<FieldLayout> SensorRecords(int firstControl)
 {
     std::vector<FieldLayout> fields;
-    for (int k = 0; k < 5; ++k) {
-        const int record = kTagSize + kSensorRecordSize * k;
+    for (int k = 0; k < kSensorsPerBlock; ++k) {
+        const int record = kSensorRecords + kSensorRecordSize * k;
         fields.push_back(Text(record, firstControl + 2 * k, kSensorTextCap));
-        fields.push_back(Phone(record + kSensorTextCap, firstControl + 2 * k + 1));
+        fields.push_back({FieldKind::PhoneNumber, record + kSensorTextCap, firstControl + 2 * k + 1});
     }
     return fields;
 }
 
-std::vector<FieldLayout> AlarmFields()
+std::vector<FieldLayout> operator+(std::vector<FieldLayout> a, const std::vector<FieldLayout> &b)
 {
-    using namespace MainPageControls;
-    std::vector<FieldLayout> fields{Text(8, kVibrationAlarmText, 120)};
-    for (int k = 0; k < 6; ++k)
-        fields.push_back(Phone(168 + 8 * k, kAlarmSmsRecipients[k]));
-    for (int k = 0; k < 6; ++k)
-        fields.push_back(Phone(216 + 8 * k, kAlarmCallNumbers[k]));
-    fields.push_back(Byte(FieldKind::AlarmMode, 264));
-    fields.push_back(Text(265, kRewritePassword, 8));
-    return fields;
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
+
+// The values a block is built from: texts by control number plus the
+// main page's two non-text controls.
+struct BlockInput
+{
+    const QString *text;  // text[n] is control TextN
+    int textCount;
+    AlarmMode alarmMode = AlarmMode::None;
+    RingTone ringTone = RingTone::On;
+};
 
 // The digits a number field carries: none for a number that cannot be
 // cleaned (validation refuses it before a write).
@@ -69,7 +122,7 @@ QString NumberSent(const QString &typed)
 // blanks or hyphens only counts as none.
 bool AnyAuthorisedNumberSent(const BlockInput &input)
 {
-    for (int control : MainPageControls::kAuthorisedNumbers)
+    for (int control = kAuthorisedNumbers; control < kAuthorisedNumbers + kNumbersPerList; ++control)
         if (!NumberSent(input.text[control]).isEmpty())
             return true;
     return false;
@@ -106,9 +159,9 @@ void WriteField(QByteArray &block, const FieldLayout &field, const BlockInput &i
         block[field.offset] = char(AlarmModeByte(input.alarmMode));
         break;
     case FieldKind::RingTone:
-        if (input.check1 == 1)
+        if (input.ringTone == RingTone::SwitchedOff)
             block[field.offset] = char(0x00);
-        else if (input.check1 == 0)
+        else if (input.ringTone == RingTone::On)
             block[field.offset] = char(0xFF);
         break;
     case FieldKind::Constant:
@@ -117,105 +170,7 @@ void WriteField(QByteArray &block, const FieldLayout &field, const BlockInput &i
     }
 }
 
-}  // namespace
-
-const BlockLayout &LayoutComsmsA2()
-{
-    using namespace MainPageControls;
-    static const BlockLayout layout{
-        "COMSMSA2", 248, 0xFF,
-        {Text(kTagSize + 0 * kSlotSize, kFuelCutPhrase, kPassPhraseCap),
-         Text(kTagSize + 1 * kSlotSize, kFuelRestorePhrase, kPassPhraseCap)}};
-    return layout;
-}
-
-const BlockLayout &LayoutComsmsAB()
-{
-    using namespace MainPageControls;
-    static const BlockLayout layout{"COMSMSAB", 249, 0xFF, [] {
-        std::vector<FieldLayout> fields{
-            Text(kTagSize + 4 * kSlotSize, kArmPhrase, kPassPhraseCap),
-            Text(kTagSize + 5 * kSlotSize, kDisarmPhrase, kPassPhraseCap)};
-        AddAuthorisedNumbers(fields, 200, 0x00);
-        return fields;
-    }()};
-    return layout;
-}
-
-const BlockLayout &LayoutComsmsA3()
-{
-    static const BlockLayout layout{"COMSMSA3", 57, 0xFF, [] {
-        std::vector<FieldLayout> fields;
-        AddAuthorisedNumbers(fields, kTagSize, 0x80);
-        return fields;
-    }()};
-    return layout;
-}
-
-const BlockLayout &LayoutComsmsA7()
-{
-    static const BlockLayout layout{"COMSMSA7", 273, 0xFF, AlarmFields()};
-    return layout;
-}
-
-const BlockLayout &LayoutComsmsA5()
-{
-    static const BlockLayout layout{"COMSMSA5", 24, 0x00, {}};
-    return layout;
-}
-
-const BlockLayout &LayoutComsmsA4()
-{
-    // COMSMSA3's numbers and flag, then the ring-tone byte and a closing zero.
-    static const BlockLayout layout{"COMSMSA4", 59, 0xFF, [] {
-        std::vector<FieldLayout> fields;
-        AddAuthorisedNumbers(fields, kTagSize, 0x80);
-        fields.push_back(Byte(FieldKind::RingTone, 57));
-        fields.push_back(Byte(FieldKind::Constant, 58, 0x00));
-        return fields;
-    }()};
-    return layout;
-}
-
-const BlockLayout &LayoutComsmsA8()
-{
-    static const BlockLayout layout{"COMSMSA8", 248, 0xFF, SensorRecords(1)};
-    return layout;
-}
-
-const BlockLayout &LayoutComsmsAH()
-{
-    static const BlockLayout layout{"COMSMSAH", 248, 0xFF, SensorRecords(11)};
-    return layout;
-}
-
-const std::vector<const BlockLayout *> &AllBlockLayouts()
-{
-    static const std::vector<const BlockLayout *> all{
-        &LayoutComsmsA2(), &LayoutComsmsAB(), &LayoutComsmsA3(), &LayoutComsmsA7(),
-        &LayoutComsmsA5(), &LayoutComsmsA4(), &LayoutComsmsA8(), &LayoutComsmsAH()};
-    return all;
-}
-
-const BlockLayout *FindBlockLayout(const QByteArray &tag)
-{
-    for (const BlockLayout *layout : AllBlockLayouts())
-        if (tag == layout->tag)
-            return layout;
-    return nullptr;
-}
-
-BlockInput InputOf(const MainPageValues &values)
-{
-    return {values.text.data(), int(values.text.size()), values.alarmMode, values.check1};
-}
-
-BlockInput InputOf(const SensorPageValues &values)
-{
-    return {values.text.data(), int(values.text.size())};
-}
-
-QByteArray BuildBlock(const BlockLayout &layout, const BlockInput &input)
+QByteArray Build(const BlockLayout &layout, const BlockInput &input)
 {
     QByteArray block(layout.size, char(layout.fill));
     block.replace(0, kTagSize, layout.tag);
@@ -224,11 +179,74 @@ QByteArray BuildBlock(const BlockLayout &layout, const BlockInput &input)
     return block;
 }
 
-QByteArray BuildComsmsA2(const MainPageValues &v) { return BuildBlock(LayoutComsmsA2(), InputOf(v)); }
-QByteArray BuildComsmsAB(const MainPageValues &v) { return BuildBlock(LayoutComsmsAB(), InputOf(v)); }
-QByteArray BuildComsmsA3(const MainPageValues &v) { return BuildBlock(LayoutComsmsA3(), InputOf(v)); }
-QByteArray BuildComsmsA7(const MainPageValues &v) { return BuildBlock(LayoutComsmsA7(), InputOf(v)); }
-QByteArray BuildComsmsA5() { return BuildBlock(LayoutComsmsA5(), InputOf(MainPageValues{})); }
-QByteArray BuildComsmsA4(const MainPageValues &v) { return BuildBlock(LayoutComsmsA4(), InputOf(v)); }
-QByteArray BuildComsmsA8(const SensorPageValues &v) { return BuildBlock(LayoutComsmsA8(), InputOf(v)); }
-QByteArray BuildComsmsAH(const SensorPageValues &v) { return BuildBlock(LayoutComsmsAH(), InputOf(v)); }
+}  // namespace
+
+const std::vector<BlockLayout> &AllBlockLayouts()
+{
+    static const std::vector<BlockLayout> layouts{
+        {"COMSMSA2", Page::Main, 248, kFill,
+         {Text(PhraseSlot(0), 7, kPhraseCap), Text(PhraseSlot(1), 8, kPhraseCap)}},
+        {"COMSMSAB", Page::Main, 249, kFill,
+         std::vector<FieldLayout>{Text(PhraseSlot(4), 13, kPhraseCap), Text(PhraseSlot(5), 14, kPhraseCap)}
+             + AuthorisedNumbers(kNumbersInAB, kNumberListInAB, kAnyNumberInAB)},
+        {"COMSMSA3", Page::Main, 57, kFill, AuthorisedNumbers(kNumbersInA3, kNumberListInA3, kAnyNumberInA3)},
+        {"COMSMSA7", Page::Main, 273, kFill,
+         std::vector<FieldLayout>{Text(kAlarmText, 16, kAlarmTextCap)} + Numbers(kSmsRecipients, 17)
+             + Numbers(kCallNumbers, 23)
+             + std::vector<FieldLayout>{Byte(FieldKind::AlarmMode, kAlarmModeByte),
+                                        Text(kRewritePassword, 15, kPasswordCap)}},
+        {"COMSMSA5", Page::Main, 24, 0x00, {}},
+        {"COMSMSA4", Page::Main, 59, kFill,
+         AuthorisedNumbers(kNumbersInA3, kNumberListInA3, kAnyNumberInA3)
+             + std::vector<FieldLayout>{Byte(FieldKind::RingTone, kRingToneInA4),
+                                        Byte(FieldKind::Constant, kClosingByteInA4, 0x00)}},
+        {"COMSMSA8", Page::Sensor, 248, kFill, SensorRecords(1)},
+        {"COMSMSAH", Page::Sensor, 248, kFill, SensorRecords(1 + 2 * kSensorsPerBlock)},
+    };
+    return layouts;
+}
+
+const BlockLayout *FindBlockLayout(const QByteArray &tag)
+{
+    for (const BlockLayout &layout : AllBlockLayouts())
+        if (tag == layout.tag)
+            return &layout;
+    return nullptr;
+}
+
+const BlockLayout &BlockLayoutOf(const char *tag)
+{
+    const BlockLayout *layout = FindBlockLayout(tag);
+    Q_ASSERT(layout);
+    return *layout;
+}
+
+QByteArray BuildBlock(const BlockLayout &layout, const MainPageValues &values)
+{
+    Q_ASSERT(layout.page == Page::Main);
+    return Build(layout, {values.text.data(), int(values.text.size()), values.alarmMode, values.ringTone});
+}
+
+QByteArray BuildBlock(const BlockLayout &layout, const SensorPageValues &values)
+{
+    Q_ASSERT(layout.page == Page::Sensor);
+    return Build(layout, {values.text.data(), int(values.text.size())});
+}
+
+QList<QByteArray> MainPageBlocks(const MainPageValues &values)
+{
+    QList<QByteArray> blocks;
+    for (const BlockLayout &layout : AllBlockLayouts())
+        if (layout.page == Page::Main)
+            blocks.append(BuildBlock(layout, values));
+    return blocks;
+}
+
+QList<QByteArray> SensorPageBlocks(const SensorPageValues &values)
+{
+    QList<QByteArray> blocks;
+    for (const BlockLayout &layout : AllBlockLayouts())
+        if (layout.page == Page::Sensor)
+            blocks.append(BuildBlock(layout, values));
+    return blocks;
+}

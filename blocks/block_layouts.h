@@ -3,6 +3,7 @@
 #include "page_values.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -29,6 +30,7 @@ struct FieldLayout
 struct BlockLayout
 {
     const char *tag;
+    Page page;
     int size;
     quint8 fill;
     std::vector<FieldLayout> fields;
@@ -36,44 +38,20 @@ struct BlockLayout
 
 constexpr int kTagSize = 8;
 
-// The blocks in the order the pages send them.
-const BlockLayout &LayoutComsmsA2();
-const BlockLayout &LayoutComsmsAB();
-const BlockLayout &LayoutComsmsA3();
-const BlockLayout &LayoutComsmsA7();
-const BlockLayout &LayoutComsmsA5();
-const BlockLayout &LayoutComsmsA4();
-const BlockLayout &LayoutComsmsA8();
-const BlockLayout &LayoutComsmsAH();
-
 // All eight layouts, main page first, each page's blocks in sending order.
-const std::vector<const BlockLayout *> &AllBlockLayouts();
+const std::vector<BlockLayout> &AllBlockLayouts();
+// The layout of a tag ("COMSMSA7"), or null.
 const BlockLayout *FindBlockLayout(const QByteArray &tag);
+// The layout of a tag this program sends.
+const BlockLayout &BlockLayoutOf(const char *tag);
 
-// The values a block is built from: texts by control number plus the
-// page's two non-text controls.
-struct BlockInput
-{
-    const QString *text;  // text[n] is control TextN
-    int textCount;
-    AlarmMode alarmMode = AlarmMode::None;
-    int check1 = 0;
-};
+// The one builder all blocks share: fill, tag, then the fields in table order,
+// from the values of the layout's page. Numbers are cleaned of blanks and
+// separators first (see CleanPhoneNumber), and the number-list flag looks at
+// the cleaned numbers; a number that cannot be cleaned leaves its field empty.
+QByteArray BuildBlock(const BlockLayout &layout, const MainPageValues &values);
+QByteArray BuildBlock(const BlockLayout &layout, const SensorPageValues &values);
 
-BlockInput InputOf(const MainPageValues &values);
-BlockInput InputOf(const SensorPageValues &values);
-
-// The one builder all blocks share: fill, tag, then the fields in table order.
-// Numbers are cleaned of blanks and separators first (see CleanPhoneNumber),
-// and the number-list flag looks at the cleaned numbers; a number that
-// cannot be cleaned leaves its field empty.
-QByteArray BuildBlock(const BlockLayout &layout, const BlockInput &input);
-
-QByteArray BuildComsmsA2(const MainPageValues &values);
-QByteArray BuildComsmsAB(const MainPageValues &values);
-QByteArray BuildComsmsA3(const MainPageValues &values);
-QByteArray BuildComsmsA7(const MainPageValues &values);
-QByteArray BuildComsmsA5();
-QByteArray BuildComsmsA4(const MainPageValues &values);
-QByteArray BuildComsmsA8(const SensorPageValues &values);
-QByteArray BuildComsmsAH(const SensorPageValues &values);
+// Every block a write of the page may send, in sending order.
+QList<QByteArray> MainPageBlocks(const MainPageValues &values);
+QList<QByteArray> SensorPageBlocks(const SensorPageValues &values);

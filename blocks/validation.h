@@ -13,12 +13,6 @@ struct ValidationProblem
     QString message;  // the Chinese sentence shown to the user
 };
 
-// Longest texts the fields hold, in UTF-16 code units.
-constexpr int kPassPhraseMaxLength = 11;
-constexpr int kVibrationAlarmTextMaxLength = 60;
-constexpr int kSensorTextMaxLength = 20;
-constexpr int kRewritePasswordLength = 4;
-
 // Every problem of the page, in the order of its fields; empty when the page
 // can be written exactly as typed.
 QList<ValidationProblem> ValidateMainPage(const MainPageValues &values);
@@ -27,5 +21,6 @@ QList<ValidationProblem> ValidateSensorPage(const SensorPageValues &values);
 // One message listing every problem, for a single message box or stderr.
 QString DescribeProblems(const QList<ValidationProblem> &problems);
 
-// True when the text is exactly four Chinese characters.
+// True when the text is exactly as many Chinese characters as the rewrite
+// password has (four).
 bool IsValidRewritePassword(const QString &password);

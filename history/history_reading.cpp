@@ -1,49 +1,12 @@
 #include "history_reading.h"
 
+#include "bounded_read.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-QString NotRegular()
-{
-    return QStringLiteral("not a regular file");
-}
-
-// Opens `file` on `path` when it names a regular file; the reason otherwise.
-QString OpenRegular(QFile &file, const QString &path)
-{
-#ifdef Q_OS_UNIX
-    // Without O_NONBLOCK the open of a FIFO waits for a writer that never comes.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return qt_error_string(errno);
-    struct stat status{};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return NotRegular();
-    }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return file.errorString();
-    }
-#else
-    file.setFileName(path);
-    if (!QFileInfo(path).isFile())
-        return NotRegular();
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-#endif
-    return {};
-}
 
 // The whole lines of the file's last kHistoryReadLimit bytes.
 QString ReadTail(QFile &file, QByteArray &tail)
@@ -69,7 +32,7 @@ HistoryRead ReadHistory(const QString &path)
         return history;
     QFile file;
     QByteArray tail;
-    if (QString problem = OpenRegular(file, path); !problem.isEmpty()) {
+    if (QString problem = OpenRegularFile(file, path, QStringLiteral("not a regular file")); !problem.isEmpty()) {
         history.error = std::move(problem);
         return history;
     }

@@ -1,5 +1,7 @@
 #include "write_record.h"
 
+#include "page_fields.h"
+
 #include <QJsonArray>
 #include <algorithm>
 
@@ -9,16 +11,6 @@ namespace {
 QString Masked(const QString &secret)
 {
     return QString(secret.size(), QChar(0x2022));
-}
-
-bool IsSecret(int control)
-{
-    using namespace MainPageControls;
-    for (const int secret : {kFuelCutPhrase, kFuelRestorePhrase, kArmPhrase, kDisarmPhrase, kRewritePassword}) {
-        if (control == secret)
-            return true;
-    }
-    return false;
 }
 
 QString ControlName(int control)
@@ -68,15 +60,15 @@ int WriteRecord::blocksAnswered() const
 WriteRecord MainPageRecord(const MainPageValues &values, const WriteResult &result, const WriteOrigin &origin)
 {
     QJsonObject recorded;
-    for (int control = 1; control < int(values.text.size()); ++control) {
-        // The page has no Text9 to Text12.
-        if (control >= 9 && control <= 12)
+    for (const Field &field : MainPageFields()) {
+        if (!field.isText())
             continue;
-        const QString &text = values.text[control];
-        recorded.insert(ControlName(control), IsSecret(control) ? Masked(text) : text);
+        // The pass phrases and the password are the page's one-line texts.
+        const QString &text = values.text[field.number()];
+        recorded.insert(field.controlName(), field.type == FieldType::OneLineText ? Masked(text) : text);
     }
     recorded.insert(QStringLiteral("alarmMode"), AlarmModeName(values.alarmMode));
-    recorded.insert(QStringLiteral("Check1"), values.check1);
+    recorded.insert(QStringLiteral("Check1"), int(values.ringTone));
     return Record(QStringLiteral("main"), result, origin, recorded);
 }
 

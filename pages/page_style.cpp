@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 
 QFont PageFont()
 {
@@ -33,4 +34,25 @@ QFrame *Divider(const QColor &colour, QWidget *parent)
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
     return line;
+}
+
+QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton *NamedButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void ChainFocus(const QList<QWidget *> &widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }

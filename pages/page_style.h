@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
 
 class QFrame;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The colours the pages name.
@@ -25,3 +27,12 @@ QLabel *WarningLabel(const QString &name, const QString &text, QWidget *parent =
 
 // A horizontal line two pixels high in `colour`.
 QFrame *Divider(const QColor &colour, QWidget *parent = nullptr);
+
+// A label named `name` ("Label9").
+QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
+
+// A push button named `name` ("Command1") that Enter in a box never presses.
+QPushButton *NamedButton(const QString &name, const QString &caption, QWidget *parent = nullptr);
+
+// The keyboard focus moves through `widgets` in this order.
+void ChainFocus(const QList<QWidget *> &widgets);

@@ -33,6 +33,6 @@ void PageWriteView::startWaitTimer()
 
 void PageWriteView::closeWaitWindow()
 {
-    if (Form3 *window = m_waitWindow.loaded())
+    if (WaitWindow *window = m_waitWindow.loaded())
         window->close();
 }

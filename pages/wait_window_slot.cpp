@@ -5,9 +5,9 @@ WaitWindowSlot::~WaitWindowSlot()
     delete m_window;
 }
 
-Form3 &WaitWindowSlot::use()
+WaitWindow &WaitWindowSlot::use()
 {
     if (!m_window)
-        m_window = new Form3;
+        m_window = new WaitWindow;
     return *m_window;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form3.h"
+#include "wait_window.h"
 
 #include <QPointer>
 
@@ -15,10 +15,10 @@ public:
     ~WaitWindowSlot();
 
     // The loaded window, or null.
-    Form3 *loaded() const { return m_window; }
+    WaitWindow *loaded() const { return m_window; }
     // The loaded window, loading it first when there is none.
-    Form3 &use();
+    WaitWindow &use();
 
 private:
-    QPointer<Form3> m_window;
+    QPointer<WaitWindow> m_window;
 };

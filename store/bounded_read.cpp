@@ -13,12 +13,11 @@
 
 namespace {
 
-QString NotRegular() { return QStringLiteral("不是普通文件"); }
-
 QString TooLarge(qint64 limit) { return QStringLiteral("文件超过%1字节，不会读取").arg(limit); }
 
-// Opens `file` on `path` when it names a regular file; the reason otherwise.
-QString OpenRegular(QFile &file, const QString &path)
+}  // namespace
+
+QString OpenRegularFile(QFile &file, const QString &path, const QString &notRegular)
 {
 #ifdef Q_OS_UNIX
     // Without O_NONBLOCK the open of a FIFO waits for a writer that never comes.
@@ -28,7 +27,7 @@ QString OpenRegular(QFile &file, const QString &path)
     struct stat status{};
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return NotRegular();
+        return notRegular;
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -37,19 +36,17 @@ QString OpenRegular(QFile &file, const QString &path)
 #else
     file.setFileName(path);
     if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
-        return NotRegular();
+        return notRegular;
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
 #endif
     return {};
 }
 
-}  // namespace
-
 BoundedRead ReadRegularFile(const QString &path, qint64 limit)
 {
     QFile file;
-    if (const QString refused = OpenRegular(file, path); !refused.isEmpty())
+    if (const QString refused = OpenRegularFile(file, path, QStringLiteral("不是普通文件")); !refused.isEmpty())
         return {{}, refused};
     if (file.size() > limit)
         return {{}, TooLarge(limit)};

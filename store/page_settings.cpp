@@ -1,16 +1,9 @@
 #include "page_settings.h"
 
 #include "excerpt.h"
-#include "settings_keys.h"
-
-#include <QRegularExpression>
+#include "page_fields.h"
 
 namespace {
-
-int ControlNumber(const char *control)
-{
-    return QString::fromLatin1(control).remove(QRegularExpression(QStringLiteral("^\\D+"))).toInt();
-}
 
 QString FirstLine(const QString &text)
 {
@@ -21,17 +14,17 @@ QString FirstLine(const QString &text)
 }
 
 // The field's value in its stored text: the first line only, unless the field has many.
-std::optional<QString> ReadField(Store &store, const SettingsKey &field)
+std::optional<QString> ReadField(Store &store, const Field &field)
 {
-    const std::optional<QString> text = store.read(QString::fromLatin1(field.key));
-    return text && field.lines == Lines::One ? FirstLine(*text) : text;
+    const std::optional<QString> text = store.read(field.settingsKey());
+    return text && field.type != FieldType::MultiLineText ? FirstLine(*text) : text;
 }
 
 // The stored value of a field; a missing file is first written with the default.
-QString RestoreRaw(Store &store, const SettingsKey &field)
+QString RestoreRaw(Store &store, const Field &field)
 {
-    const QString key = QString::fromLatin1(field.key);
-    const QString defaultValue = QString::fromUtf8(field.defaultValue);
+    const QString key = field.settingsKey();
+    const QString defaultValue = field.defaultText();
     if (!store.contains(key)) {
         store.write(key, defaultValue);
         return defaultValue;
@@ -58,28 +51,28 @@ std::optional<int> ToCheckState(const QString &text)
     return isNumber && state >= 0 && state <= 2 ? std::optional<int>(state) : std::nullopt;
 }
 
-void ReportInvalid(Store &store, const SettingsKey &field, const QString &raw)
+void ReportInvalid(Store &store, const Field &field, const QString &raw)
 {
     store.addError(QStringLiteral("设置文件 %1.cck 的内容“%2”无效，已使用默认值")
-                       .arg(QString::fromLatin1(field.key), Excerpt(raw)));
+                       .arg(field.settingsKey(), Excerpt(raw)));
 }
 
-bool RestoreBool(Store &store, const SettingsKey &field)
+bool RestoreBool(Store &store, const Field &field)
 {
     const QString raw = RestoreRaw(store, field);
     if (const std::optional<bool> value = ToBool(raw))
         return *value;
     ReportInvalid(store, field, raw);
-    return *ToBool(QString::fromUtf8(field.defaultValue));
+    return *ToBool(field.defaultText());
 }
 
-int RestoreCheckState(Store &store, const SettingsKey &field)
+RingTone RestoreRingTone(Store &store, const Field &field)
 {
     const QString raw = RestoreRaw(store, field);
     if (const std::optional<int> value = ToCheckState(raw))
-        return *value;
+        return RingTone(*value);
     ReportInvalid(store, field, raw);
-    return *ToCheckState(QString::fromUtf8(field.defaultValue));
+    return RingTone(*ToCheckState(field.defaultText()));
 }
 
 QString OptionText(bool selected)
@@ -87,52 +80,61 @@ QString OptionText(bool selected)
     return selected ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-QString ValueToStore(const SettingsKey &field, const MainPageValues &values)
+QString ValueToStore(const Field &field, const MainPageValues &values)
 {
-    const int number = ControlNumber(field.control);
-    switch (field.kind) {
-    case ValueKind::Text:
-        return values.text[number];
-    case ValueKind::CheckBox:
-        return QStringLiteral(" %1 ").arg(values.check1);
-    case ValueKind::Option:
-        break;
+    switch (field.type) {
+    case FieldType::CheckBox:
+        return QStringLiteral(" %1 ").arg(int(values.ringTone));
+    case FieldType::Option:
+        return OptionText(AlarmModeOption(values.alarmMode) == field.number());
+    default:
+        return values.text[field.number()];
     }
-    return OptionText(AlarmModeOption(values.alarmMode) == number);
 }
 
-// Rows of the main page's key table that one store point writes, with their values.
-StoredValues MainPageRows(const MainPageValues &values, int first, int last)
+QString ValueToStore(const Field &field, const SensorPageValues &values)
+{
+    return values.text[field.number()];
+}
+
+// The files of one store group with their values, in the table's order.
+template<typename Values>
+StoredValues Group(const FieldTable &table, StoreGroup group, const Values &values)
 {
     StoredValues rows;
-    for (int row = first; row <= last; ++row) {
-        const SettingsKey &field = kMainPageKeys[row];
-        rows.append({QString::fromLatin1(field.key), ValueToStore(field, values)});
-    }
+    for (const Field &field : table)
+        if (field.group == group)
+            rows.append({field.settingsKey(), ValueToStore(field, values)});
     return rows;
 }
 
 StoredValues PassPhrasesAndNumbers(const MainPageValues &values)
 {
-    return MainPageRows(values, 4, 13);  // k1, g1, k8, g8, tel1 .. tel6
+    return Group(MainPageFields(), StoreGroup::PassPhrasesAndNumbers, values);
 }
 
 StoredValues AlarmSettings(const MainPageValues &values)
 {
-    return MainPageRows(values, 15, 30);  // Text16 .. Text28, Option5 .. Option7
+    return Group(MainPageFields(), StoreGroup::AlarmSettings, values);
 }
 
-StoredValues RingTone(const MainPageValues &values)
+StoredValues RingToneSetting(const MainPageValues &values)
 {
-    return MainPageRows(values, 14, 14);  // Check1
+    return Group(MainPageFields(), StoreGroup::RingTone, values);
 }
 
 StoredValues SensorPage(const SensorPageValues &values)
 {
-    StoredValues rows;
-    for (const SettingsKey &field : kSensorPageKeys)
-        rows.append({QString::fromLatin1(field.key), values.text[ControlNumber(field.control)]});
-    return rows;
+    return Group(SensorPageFields(), StoreGroup::Sensors, values);
+}
+
+std::vector<const Field *> ComOptionFields()
+{
+    std::vector<const Field *> fields;
+    for (const Field &field : MainPageFields())
+        if (field.group == StoreGroup::ComChoice)
+            fields.push_back(&field);
+    return fields;
 }
 
 // A store point stores each file on its own: one that cannot be stored keeps no other from it.
@@ -162,15 +164,14 @@ int ComOptionAfterRestore(const std::array<bool, 4> &comOptions)
 int StoredComChoice(Store &store)
 {
     std::array<bool, 4> comOptions{};
-    for (int k = 0; k < 4; ++k) {
-        const SettingsKey &field = kMainPageKeys[k];
-        const QString key = QString::fromLatin1(field.key);
-        const QString defaultValue = QString::fromUtf8(field.defaultValue);
-        const QString raw = store.contains(key) ? ReadField(store, field).value_or(defaultValue) : defaultValue;
+    for (const Field *field : ComOptionFields()) {
+        const QString defaultValue = field->defaultText();
+        const QString raw = store.contains(field->settingsKey()) ? ReadField(store, *field).value_or(defaultValue)
+                                                                 : defaultValue;
         const std::optional<bool> value = ToBool(raw);
         if (!value)
-            ReportInvalid(store, field, raw);
-        comOptions[k] = value.value_or(*ToBool(defaultValue));
+            ReportInvalid(store, *field, raw);
+        comOptions[field->number() - 1] = value.value_or(*ToBool(defaultValue));
     }
     return ComOptionAfterRestore(comOptions);
 }
@@ -178,24 +179,19 @@ int StoredComChoice(Store &store)
 MainPageSettings RestoreMainPage(Store &store)
 {
     MainPageSettings page;
-    page.values.text[MainPageControls::kRewritePassword] = QString::fromUtf8(kDefaultRewritePassword);
     int alarmOption = AlarmModeOption(AlarmMode::SmsAndCall);  // selected before the restore
-    for (const SettingsKey &field : kMainPageKeys) {
-        const int number = ControlNumber(field.control);
-        switch (field.kind) {
-        case ValueKind::Text:
+    for (const Field &field : MainPageFields()) {
+        const int number = field.number();
+        if (field.group == StoreGroup::NeverStored)
+            page.values.text[number] = field.defaultText();  // every start begins with it
+        else if (field.type == FieldType::CheckBox)
+            page.values.ringTone = RestoreRingTone(store, field);
+        else if (field.group == StoreGroup::ComChoice)
+            page.comOptions[number - 1] = RestoreBool(store, field);
+        else if (field.type == FieldType::Option)
+            alarmOption = RestoreOption(alarmOption, number, RestoreBool(store, field));
+        else
             page.values.text[number] = RestoreRaw(store, field);
-            break;
-        case ValueKind::CheckBox:
-            page.values.check1 = RestoreCheckState(store, field);
-            break;
-        case ValueKind::Option:
-            if (number <= 4)
-                page.comOptions[number - 1] = RestoreBool(store, field);
-            else
-                alarmOption = RestoreOption(alarmOption, number, RestoreBool(store, field));
-            break;
-        }
     }
     page.values.alarmMode = AlarmModeOfOption(alarmOption);
     return page;
@@ -204,8 +200,8 @@ MainPageSettings RestoreMainPage(Store &store)
 SensorPageValues RestoreSensorPage(Store &store)
 {
     SensorPageValues values;
-    for (const SettingsKey &field : kSensorPageKeys)
-        values.text[ControlNumber(field.control)] = RestoreRaw(store, field);
+    for (const Field &field : SensorPageFields())
+        values.text[field.number()] = RestoreRaw(store, field);
     return values;
 }
 
@@ -221,7 +217,7 @@ void StoreAlarmSettings(Store &store, const MainPageValues &values)
 
 void StoreRingTone(Store &store, const MainPageValues &values)
 {
-    StoreEach(store, RingTone(values));
+    StoreEach(store, RingToneSetting(values));
 }
 
 void StoreSensorPage(Store &store, const SensorPageValues &values)
@@ -231,11 +227,11 @@ void StoreSensorPage(Store &store, const SensorPageValues &values)
 
 StoredValues BothPagesToStore(const MainPageValues &main, const SensorPageValues &sensor)
 {
-    return PassPhrasesAndNumbers(main) + AlarmSettings(main) + RingTone(main) + SensorPage(sensor);
+    return PassPhrasesAndNumbers(main) + AlarmSettings(main) + RingToneSetting(main) + SensorPage(sensor);
 }
 
 void StoreComOptions(Store &store, int selectedCom)
 {
-    for (int k = 1; k <= 4; ++k)
-        store.write(QStringLiteral("Option%1").arg(k), OptionText(selectedCom == k));
+    for (const Field *field : ComOptionFields())
+        store.write(field->settingsKey(), OptionText(selectedCom == field->number()));
 }

@@ -3,13 +3,12 @@
 #include "bounded_read.h"
 #include "excerpt.h"
 #include "file_replacement.h"
-#include "page_settings.h"
+#include "page_fields.h"
 #include "validation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <vector>
 
 namespace {
@@ -17,175 +16,193 @@ namespace {
 constexpr char kFormat[] = "alarmcfg profile";
 // Far more than any profile holds (a few kB); a larger file is refused unread.
 constexpr qint64 kProfileLimit = 4 * 1024 * 1024;
+constexpr char kNoAlarmMode[] = "none";
 
-enum class Page { Main, Sensor };
-
-// Where each text field sits in the JSON document.
-struct TextPath
+QString Key(const char *name)
 {
-    QString path;
-    Page page;
-    int control;
-};
-
-std::vector<TextPath> TextPaths()
-{
-    using namespace MainPageControls;
-    std::vector<TextPath> paths{
-        {QStringLiteral("main.passPhrases.cutFuel"), Page::Main, kFuelCutPhrase},
-        {QStringLiteral("main.passPhrases.restoreFuel"), Page::Main, kFuelRestorePhrase},
-        {QStringLiteral("main.passPhrases.arm"), Page::Main, kArmPhrase},
-        {QStringLiteral("main.passPhrases.disarm"), Page::Main, kDisarmPhrase},
-        {QStringLiteral("main.vibrationAlarm.text"), Page::Main, kVibrationAlarmText},
-    };
-    for (int k = 0; k < 6; ++k) {
-        paths.push_back({QStringLiteral("main.authorisedNumbers[%1]").arg(k), Page::Main, kAuthorisedNumbers[k]});
-        paths.push_back({QStringLiteral("main.vibrationAlarm.smsRecipients[%1]").arg(k), Page::Main,
-                         kAlarmSmsRecipients[k]});
-        paths.push_back({QStringLiteral("main.vibrationAlarm.callNumbers[%1]").arg(k), Page::Main,
-                         kAlarmCallNumbers[k]});
-    }
-    for (int k = 0; k < 10; ++k) {
-        paths.push_back({QStringLiteral("sensors[%1].text").arg(k), Page::Sensor, 2 * k + 1});
-        paths.push_back({QStringLiteral("sensors[%1].number").arg(k), Page::Sensor, 2 * k + 2});
-    }
-    return paths;
+    return QString::fromLatin1(name);
 }
 
-const QString kPasswordPath = QStringLiteral("main.rewritePassword");
-const QString kAlarmModePath = QStringLiteral("main.alarmMode");
-const QString kRingTonePath = QStringLiteral("main.switchOffRingTone");
-
-const std::pair<AlarmMode, const char *> kAlarmModeNames[] = {
-    {AlarmMode::SmsOnly, "smsOnly"},
-    {AlarmMode::CallOnly, "callOnly"},
-    {AlarmMode::SmsAndCall, "smsAndCall"},
-    {AlarmMode::None, "none"},
-};
-
-// A path such as "sensors[3].text" as keys and array indexes.
-struct Step
+// The field's place as messages name it: "main.passPhrases.arm", "sensors[3].text".
+QString PathOf(Page page, const ProfileName &name)
 {
-    QString key;
-    int index = -1;
-};
-
-std::vector<Step> Steps(const QString &path)
-{
-    static const QRegularExpression step(QStringLiteral("^(\\w+)(?:\\[(\\d+)\\])?$"));
-    std::vector<Step> steps;
-    for (const QString &part : path.split(u'.')) {
-        const QRegularExpressionMatch match = step.match(part);
-        steps.push_back({match.captured(1), match.captured(2).isEmpty() ? -1 : match.captured(2).toInt()});
-    }
-    return steps;
+    if (page == Page::Sensor)
+        return QStringLiteral("sensors[%1].%2").arg(name.index).arg(Key(name.name));
+    QString path = QStringLiteral("main.");
+    if (name.group)
+        path += Key(name.group) + u'.';
+    path += Key(name.name);
+    if (name.index >= 0)
+        path += QStringLiteral("[%1]").arg(name.index);
+    return path;
 }
 
-QJsonValue ValueAt(const QJsonObject &root, const QString &path)
+QJsonValue ValueAt(const QJsonObject &root, Page page, const ProfileName &name)
 {
-    QJsonValue value = root;
-    for (const Step &step : Steps(path)) {
-        value = value.toObject().value(step.key);
-        if (step.index >= 0)
-            value = value.toArray().at(step.index);
-    }
-    return value;
+    if (page == Page::Sensor)
+        return root.value(QStringLiteral("sensors")).toArray().at(name.index).toObject().value(Key(name.name));
+    QJsonObject holder = root.value(QStringLiteral("main")).toObject();
+    if (name.group)
+        holder = holder.value(Key(name.group)).toObject();
+    const QJsonValue value = holder.value(Key(name.name));
+    return name.index >= 0 ? value.toArray().at(name.index) : value;
 }
 
-QJsonValue WithValueAt(const QJsonValue &node, const std::vector<Step> &steps, size_t at,
-                       const QJsonValue &value);
-
-QJsonValue WithIndexedValue(const QJsonValue &node, int index, const std::vector<Step> &steps,
-                            size_t at, const QJsonValue &value)
+QJsonArray WithElement(QJsonArray array, int index, const QJsonValue &value)
 {
-    QJsonArray array = node.toArray();
     while (array.size() <= index)
         array.append(QJsonValue::Null);
-    array[index] = WithValueAt(array.at(index), steps, at + 1, value);
+    array[index] = value;
     return array;
 }
 
-// `node` with `value` put at steps[at..]; objects and arrays are made as needed.
-QJsonValue WithValueAt(const QJsonValue &node, const std::vector<Step> &steps, size_t at,
-                       const QJsonValue &value)
+void SetAt(QJsonObject &root, Page page, const ProfileName &name, const QJsonValue &value)
 {
-    if (at == steps.size())
-        return value;
-    QJsonObject object = node.toObject();
-    const Step &step = steps[at];
-    object[step.key] = step.index < 0 ? WithValueAt(object.value(step.key), steps, at + 1, value)
-                                      : WithIndexedValue(object.value(step.key), step.index, steps, at, value);
-    return object;
+    if (page == Page::Sensor) {
+        const QJsonArray sensors = root.value(QStringLiteral("sensors")).toArray();
+        QJsonObject sensor = sensors.at(name.index).toObject();
+        sensor[Key(name.name)] = value;
+        root[QStringLiteral("sensors")] = WithElement(sensors, name.index, sensor);
+        return;
+    }
+    QJsonObject main = root.value(QStringLiteral("main")).toObject();
+    QJsonObject holder = name.group ? main.value(Key(name.group)).toObject() : main;
+    holder[Key(name.name)] =
+        name.index >= 0 ? WithElement(holder.value(Key(name.name)).toArray(), name.index, value) : value;
+    if (name.group)
+        main[Key(name.group)] = holder;
+    else
+        main = holder;
+    root[QStringLiteral("main")] = main;
 }
 
-void SetAt(QJsonObject &root, const QString &path, const QJsonValue &value)
+bool InProfile(const Field &field)
 {
-    root = WithValueAt(root, Steps(path), 0, value).toObject();
+    return field.profile.name != nullptr;
 }
 
-template<typename P>  // Profile or const Profile
-auto &TextOf(P &profile, const TextPath &field)
+bool IsPassword(const Field &field)
 {
-    return field.page == Page::Main ? profile.main.text[field.control] : profile.sensor.text[field.control];
+    return field.group == StoreGroup::NeverStored;
 }
 
-QString PathOfControl(Page page, const QString &control)
+// The alarm-mode options, whose group is one value in a profile.
+std::vector<const Field *> AlarmModeOptions()
 {
-    const int number = QString(control).remove(QStringLiteral("Text")).toInt();
-    if (page == Page::Main && number == MainPageControls::kRewritePassword)
-        return kPasswordPath;
-    for (const TextPath &field : TextPaths())
-        if (field.page == page && field.control == number)
-            return field.path;
-    return control;
+    std::vector<const Field *> options;
+    for (const Field &field : MainPageFields())
+        if (field.type == FieldType::Option && InProfile(field))
+            options.push_back(&field);
+    return options;
 }
+
+QString AlarmModeName(AlarmMode mode)
+{
+    for (const Field *option : AlarmModeOptions())
+        if (option->number() == AlarmModeOption(mode))
+            return Key(option->profile.optionValue);
+    return Key(kNoAlarmMode);
+}
+
+class FieldReader
+{
+public:
+    FieldReader(const QJsonObject &root, QStringList &problems) : m_root(root), m_problems(problems) {}
+
+    void problem(Page page, const Field &field, const QString &what)
+    {
+        m_problems.append(QStringLiteral("%1: %2").arg(PathOf(page, field.profile), what));
+    }
+
+    template<typename Values>
+    void readTexts(Page page, const FieldTable &table, Values &values)
+    {
+        for (const Field &field : table) {
+            if (!field.isText() || !InProfile(field) || IsPassword(field))
+                continue;
+            const QJsonValue value = ValueAt(m_root, page, field.profile);
+            if (value.isUndefined() || value.isNull())
+                problem(page, field, QStringLiteral("缺少此项"));
+            else if (!value.isString())
+                problem(page, field, QStringLiteral("应为文字"));
+            else
+                values.text[field.number()] = value.toString();
+        }
+    }
+
+    // Missing is allowed: a profile carries the password only when asked to.
+    bool readPassword(MainPageValues &values)
+    {
+        const Field &field = RewritePasswordField();
+        const QJsonValue password = ValueAt(m_root, Page::Main, field.profile);
+        if (!password.isUndefined() && !password.isString())
+            problem(Page::Main, field, QStringLiteral("应为文字"));
+        values.text[field.number()] = password.toString();
+        return !password.isUndefined();
+    }
+
+    void readAlarmMode(MainPageValues &values)
+    {
+        const std::vector<const Field *> options = AlarmModeOptions();
+        const QString mode = ValueAt(m_root, Page::Main, options.front()->profile).toString();
+        QStringList names;
+        for (const Field *option : options) {
+            names << Key(option->profile.optionValue);
+            if (mode == names.last())
+                values.alarmMode = AlarmModeOfOption(option->number());
+        }
+        if (mode == QLatin1String(kNoAlarmMode))
+            values.alarmMode = AlarmMode::None;
+        else if (!names.contains(mode))
+            problem(Page::Main, *options.front(),
+                    QStringLiteral("应为 %1 或 %2 之一").arg(names.join(u'、'), Key(kNoAlarmMode)));
+    }
+
+    void readRingTone(MainPageValues &values)
+    {
+        for (const Field &field : MainPageFields()) {
+            if (field.type != FieldType::CheckBox)
+                continue;
+            const QJsonValue ringTone = ValueAt(m_root, Page::Main, field.profile);
+            if (!ringTone.isBool())
+                problem(Page::Main, field, QStringLiteral("应为 true 或 false"));
+            values.ringTone = ringTone.toBool() ? RingTone::SwitchedOff : RingTone::On;
+        }
+    }
+
+private:
+    const QJsonObject &m_root;
+    QStringList &m_problems;
+};
 
 void ReadFields(const QJsonObject &root, Profile &profile, QStringList &problems)
 {
-    auto problem = [&problems](const QString &path, const QString &what) {
-        problems.append(QStringLiteral("%1: %2").arg(path, what));
-    };
-    for (const TextPath &field : TextPaths()) {
-        const QJsonValue value = ValueAt(root, field.path);
-        if (value.isUndefined() || value.isNull())
-            problem(field.path, QStringLiteral("缺少此项"));
-        else if (!value.isString())
-            problem(field.path, QStringLiteral("应为文字"));
-        else
-            TextOf(profile, field) = value.toString();
-    }
-
-    const QJsonValue password = ValueAt(root, kPasswordPath);
-    profile.hasPassword = !password.isUndefined();
-    if (profile.hasPassword && !password.isString())
-        problem(kPasswordPath, QStringLiteral("应为文字"));
-    profile.main.text[MainPageControls::kRewritePassword] = password.toString();
-
-    const QJsonValue mode = ValueAt(root, kAlarmModePath);
-    bool modeKnown = false;
-    for (const auto &[alarmMode, name] : kAlarmModeNames)
-        if (mode.toString() == QLatin1String(name)) {
-            profile.main.alarmMode = alarmMode;
-            modeKnown = true;
-        }
-    if (!modeKnown)
-        problem(kAlarmModePath, QStringLiteral("应为 smsOnly、callOnly、smsAndCall 或 none 之一"));
-
-    const QJsonValue ringTone = ValueAt(root, kRingTonePath);
-    if (!ringTone.isBool())
-        problem(kRingTonePath, QStringLiteral("应为 true 或 false"));
-    profile.main.check1 = ringTone.toBool() ? 1 : 0;
+    FieldReader reader(root, problems);
+    reader.readTexts(Page::Main, MainPageFields(), profile.main);
+    reader.readTexts(Page::Sensor, SensorPageFields(), profile.sensor);
+    profile.hasPassword = reader.readPassword(profile.main);
+    reader.readAlarmMode(profile.main);
+    reader.readRingTone(profile.main);
 }
 
 void Validate(const Profile &profile, QStringList &problems)
 {
     for (const ValidationProblem &found : ValidateMainPage(profile.main)) {
-        const QString path = PathOfControl(Page::Main, found.control);
-        if (path != kPasswordPath || profile.hasPassword)
-            problems.append(QStringLiteral("%1: %2").arg(path, found.message));
+        const Field &field = FieldOf(MainPageFields(), found.control);
+        if (!IsPassword(field) || profile.hasPassword)
+            problems.append(QStringLiteral("%1: %2").arg(PathOf(Page::Main, field.profile), found.message));
     }
     for (const ValidationProblem &found : ValidateSensorPage(profile.sensor))
-        problems.append(QStringLiteral("%1: %2").arg(PathOfControl(Page::Sensor, found.control), found.message));
+        problems.append(QStringLiteral("%1: %2").arg(
+            PathOf(Page::Sensor, FieldOf(SensorPageFields(), found.control).profile), found.message));
+}
+
+template<typename Values>
+void WriteTexts(QJsonObject &root, Page page, const FieldTable &table, const Values &values, bool includePassword)
+{
+    for (const Field &field : table)
+        if (field.isText() && InProfile(field) && (!IsPassword(field) || includePassword))
+            SetAt(root, page, field.profile, values.text[field.number()]);
 }
 
 }  // namespace
@@ -195,14 +212,12 @@ QByteArray ProfileToJson(const Profile &profile, bool includePassword)
     QJsonObject root;
     root[QStringLiteral("format")] = QLatin1String(kFormat);
     root[QStringLiteral("version")] = kProfileVersion;
-    for (const TextPath &field : TextPaths())
-        SetAt(root, field.path, TextOf(profile, field));
-    if (includePassword)
-        SetAt(root, kPasswordPath, profile.main.text[MainPageControls::kRewritePassword]);
-    for (const auto &[alarmMode, name] : kAlarmModeNames)
-        if (profile.main.alarmMode == alarmMode)
-            SetAt(root, kAlarmModePath, QLatin1String(name));
-    SetAt(root, kRingTonePath, profile.main.check1 == 1);
+    WriteTexts(root, Page::Main, MainPageFields(), profile.main, includePassword);
+    WriteTexts(root, Page::Sensor, SensorPageFields(), profile.sensor, false);
+    SetAt(root, Page::Main, AlarmModeOptions().front()->profile, AlarmModeName(profile.main.alarmMode));
+    for (const Field &field : MainPageFields())
+        if (field.type == FieldType::CheckBox)
+            SetAt(root, Page::Main, field.profile, profile.main.ringTone == RingTone::SwitchedOff);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -246,14 +261,4 @@ QString WriteProfileFile(const QString &path, const QByteArray &json, bool secre
     const std::optional<ReplacementFailure> failure =
         ReplaceFiles({{path, json}}, secret ? std::optional(kOwnerOnly) : std::nullopt);
     return failure ? failure->reason : QString();
-}
-
-Profile ProfileFromStore(Store &store)
-{
-    return {RestoreMainPage(store).values, RestoreSensorPage(store), false};
-}
-
-void StoreProfile(Store &store, const Profile &profile)
-{
-    store.writeAll(BothPagesToStore(profile.main, profile.sensor));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "page_values.h"
-#include "store.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +14,7 @@ struct Profile
 {
     MainPageValues main;
     SensorPageValues sensor;
-    bool hasPassword = false;  // main.text[15] came from the profile
+    bool hasPassword = false;  // the rewrite password came from the profile, or goes into it
 };
 
 constexpr int kProfileVersion = 1;
@@ -40,10 +39,3 @@ ProfileParse ReadProfileFile(const QString &path);
 // refused, never replaced. A `secret` profile (one with the password) is
 // readable by its owner alone (0600) from the moment it exists.
 QString WriteProfileFile(const QString &path, const QByteArray &json, bool secret = false);
-
-// The stored settings as a profile (missing files are created with their
-// defaults, as at any load), and a profile's settings put into the store as a
-// write of both pages would store them: all of them, or none when any cannot
-// be stored.
-Profile ProfileFromStore(Store &store);
-void StoreProfile(Store &store, const Profile &profile);

@@ -3,7 +3,7 @@
 #include "block_decoder.h"
 #include "block_layouts.h"
 #include "field_encoding.h"
-#include "random_pages.h"
+#include "page_fields.h"
 #include "test_support.h"
 #include "validation.h"
 #include "write_sequences.h"
@@ -60,12 +60,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("control");  // 0: no text typed
         QTest::addColumn<QString>("typed");
         QTest::addColumn<AlarmMode>("mode");
-        QTest::addColumn<int>("check1");
+        QTest::addColumn<int>("ringTone");
         QTest::addColumn<int>("offset");
         QTest::addColumn<QByteArray>("bytes");  // from offset on; the rest as in the empty block
         auto row = [](const char *name, const char *tag, int control, const QString &typed, int offset,
-                      const QByteArray &bytes, AlarmMode mode = AlarmMode::SmsAndCall, int check1 = 0) {
-            QTest::newRow(name) << QByteArray(tag) << control << typed << mode << check1 << offset << bytes;
+                      const QByteArray &bytes, AlarmMode mode = AlarmMode::SmsAndCall, int ringTone = 0) {
+            QTest::newRow(name) << QByteArray(tag) << control << typed << mode << ringTone << offset << bytes;
         };
         const QByteArray letters20 = latinUcs2("ABCDEFGHIJKLMNOPQRST");
         // Every text and number empty; alarm mode (Option7) and ring tone (clear) as the page starts.
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QFETCH(int, control);
         QFETCH(QString, typed);
         QFETCH(AlarmMode, mode);
-        QFETCH(int, check1);
+        QFETCH(int, ringTone);
         QFETCH(int, offset);
         QFETCH(QByteArray, bytes);
         QByteArray expected = Build(tag, Pages{});
@@ -136,7 +136,7 @@ private Q_SLOTS:
         Pages pages;
         TextOf(pages, tag, control) = typed;
         pages.main.alarmMode = mode;
-        pages.main.check1 = check1;
+        pages.main.ringTone = RingTone(ringTone);
         QCOMPARE(Build(tag, pages).toHex(' '), expected.toHex(' '));
     }
 
@@ -178,10 +178,10 @@ private Q_SLOTS:
         QFETCH(bool, given);
         MainPageValues page;
         for (int k = 0; k < numbers.size(); ++k)
-            page.text[MainPageControls::kAuthorisedNumbers[k]] = numbers[k];
-        QCOMPARE(quint8(BuildComsmsAB(page).at(248)), given ? 0x00 : 0xFF);
-        QCOMPARE(quint8(BuildComsmsA3(page).at(56)), given ? 0x80 : 0xFF);
-        QCOMPARE(quint8(BuildComsmsA4(page).at(56)), given ? 0x80 : 0xFF);
+            page.text[1 + k] = numbers[k];
+        QCOMPARE(quint8(BuildBlock(BlockLayoutOf("COMSMSAB"), page).at(248)), given ? 0x00 : 0xFF);
+        QCOMPARE(quint8(BuildBlock(BlockLayoutOf("COMSMSA3"), page).at(56)), given ? 0x80 : 0xFF);
+        QCOMPARE(quint8(BuildBlock(BlockLayoutOf("COMSMSA4"), page).at(56)), given ? 0x80 : 0xFF);
     }
 
     // COMSMSA4 carries the numbers and flag of COMSMSA3, whatever the ring tone.
@@ -191,19 +191,24 @@ private Q_SLOTS:
         page.text[1] = QStringLiteral("13800138000");
         page.text[3] = QStringLiteral("abc");
         page.text[6] = QStringLiteral(" ");
-        page.check1 = 1;
-        const QByteArray a4 = BuildComsmsA4(page);
-        QCOMPARE(a4.mid(8, 49).toHex(' '), BuildComsmsA3(page).mid(8, 49).toHex(' '));
+        page.ringTone = RingTone::SwitchedOff;
+        const QByteArray a4 = BuildBlock(BlockLayoutOf("COMSMSA4"), page);
+        QCOMPARE(a4.mid(8, 49).toHex(' '), BuildBlock(BlockLayoutOf("COMSMSA3"), page).mid(8, 49).toHex(' '));
         QCOMPARE(a4.mid(56).toHex(' '), QByteArray("80 00 00"));
     }
 
-    // Generated pages within the fields' caps come back field by field (a
+    // Typed pages and pages with every field full come back field by field (a
     // number as the unit reads it), and the rebuilt block equals the one sent.
     void decoderRoundTrip()
     {
-        RandomPages generate(20240611);
-        for (int round = 0; round < 50; ++round) {
-            Pages pages{generate.mainPage(), generate.sensorPage()};
+        Pages full{DefaultMainPage(), {}};
+        for (const Field &field : MainPageFields())
+            full.main.text[field.number()] = QString(field.maxLength, field.type == FieldType::PhoneNumber ? u'9' : u'车');
+        for (const Field &field : SensorPageFields())
+            full.sensor.text[field.number()] = QString(field.maxLength, field.type == FieldType::PhoneNumber ? u'1' : u'门');
+        full.main.alarmMode = AlarmMode::CallOnly;
+        full.main.ringTone = RingTone::SwitchedOff;
+        for (Pages pages : {Pages{TypedMainPage(), TypedSensorPage()}, full}) {
             for (const QByteArray &block : MainPageBlocks(pages.main) + SensorPageBlocks(pages.sensor)) {
                 const std::optional<DecodedBlock> decoded = DecodeBlock(block);
                 QVERIFY2(decoded, block.left(8).constData());
@@ -219,7 +224,7 @@ private Q_SLOTS:
             }
         }
         // A byte outside every field that is not the fill shows in the rebuild.
-        QByteArray altered = BuildComsmsA7(DefaultMainPage());
+        QByteArray altered = BuildBlock(BlockLayoutOf("COMSMSA7"), DefaultMainPage());
         altered[140] = '\x00';
         QVERIFY(RebuildBlock(*DecodeBlock(altered)) != altered);
     }

@@ -17,11 +17,11 @@ namespace {
 MainPageValues PageWithSecrets()
 {
     MainPageValues values = TypedMainPage();
-    values.text[MainPageControls::kFuelCutPhrase] = QStringLiteral("断油暗号");
-    values.text[MainPageControls::kFuelRestorePhrase] = QStringLiteral("复油暗号");
-    values.text[MainPageControls::kArmPhrase] = QStringLiteral("设防暗号");
-    values.text[MainPageControls::kDisarmPhrase] = QStringLiteral("撤防暗号");
-    values.text[MainPageControls::kRewritePassword] = QStringLiteral("改写暗号");
+    values.text[7] = QStringLiteral("断油暗号");
+    values.text[8] = QStringLiteral("复油暗号");
+    values.text[13] = QStringLiteral("设防暗号");
+    values.text[14] = QStringLiteral("撤防暗号");
+    values.text[15] = QStringLiteral("改写暗号");
     return values;
 }
 
@@ -112,8 +112,7 @@ private Q_SLOTS:
         const QByteArray file = FileBytes(log.path());
         QCOMPARE(file.count('\n'), 2);
         const MainPageValues secrets = PageWithSecrets();
-        using namespace MainPageControls;
-        for (const int control : {kFuelCutPhrase, kFuelRestorePhrase, kArmPhrase, kDisarmPhrase, kRewritePassword}) {
+        for (const int control : {7, 8, 13, 14, 15}) {
             QVERIFY(!file.contains(secrets.text[control].toUtf8()));
             if (!sensorPage)
                 QCOMPARE(read.values.value(QStringLiteral("Text%1").arg(control)).toString().size(), 4);

@@ -2,12 +2,13 @@
 // simulated units on pseudo-terminals behind COM1 to COM4: start-up,
 // navigation and exit, the boxes' typing limits, the write buttons end to
 // end, and profiles imported and exported from the main page.
+#include "block_layouts.h"
 #include "file_store.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
+#include "main_page.h"
+#include "sensor_page.h"
+#include "wait_window.h"
 #include "multi_line_box.h"
-#include "profile.h"
+#include "profile_transfer.h"
 #include "serial_link.h"
 #include "test_support.h"
 #include "twips.h"
@@ -45,9 +46,9 @@ struct PageFixture
     {
     }
 
-    Form1 &start()
+    MainPage &start()
     {
-        page = std::make_unique<Form1>(link, store, messages);
+        page = std::make_unique<MainPage>(link, store, messages);
         return *page;
     }
     template <typename Widget = QWidget>
@@ -77,7 +78,7 @@ struct PageFixture
     FileStore store;
     RecordingMessages messages;
     SerialLink link;
-    std::unique_ptr<Form1> page;
+    std::unique_ptr<MainPage> page;
 };
 
 const QStringList kComOptions{"Option1", "Option2", "Option3", "Option4"};
@@ -136,7 +137,7 @@ private Q_SLOTS:
         const MainPageValues values = m_fixture->start().values();
         QCOMPARE(values.text[16], QStringLiteral("第一行\r\n第二行"));
         QCOMPARE(m_fixture->find<MultiLineBox>(QStringLiteral("Text16"))->toPlainText(), QStringLiteral("第一行\n第二行"));
-        QCOMPARE(values.check1, 1);
+        QCOMPARE(values.ringTone, RingTone::SwitchedOff);
         QCOMPARE(values.text[13], QStringLiteral("这条密语超过了十一个字的长度"));  // shown whole
         QCOMPARE(values.text[1], QStringLiteral("138 0013 8000"));
         QCOMPARE(values.text[28], QStringLiteral("02112345678"));
@@ -169,7 +170,7 @@ private Q_SLOTS:
         QFETCH(int, port);
         for (int k = 0; k < stored.size(); ++k)
             m_fixture->storeValue(kComOptions[k], stored[k]);
-        Form1 &page = m_fixture->start();
+        MainPage &page = m_fixture->start();
         QCOMPARE(m_fixture->storedKeys().size(), 31);
         QCOMPARE(page.values(), DefaultMainPage());  // the store's defaults, which its own test pins
         QCOMPARE(page.selectedCom(), selected);
@@ -213,9 +214,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         QFETCH(QStringList, stored);
-        Form1 &page = m_fixture->start();
+        MainPage &page = m_fixture->start();
         page.show();
-        QSignalSpy quit(&page, &Form1::quitRequested);
+        QSignalSpy quit(&page, &MainPage::quitRequested);
         m_fixture->find<QRadioButton>(QStringLiteral("Option3"))->click();
         m_fixture->find<QLineEdit>(QStringLiteral("Text7"))->setText(QStringLiteral("不存"));
         if (how == QLatin1String("sensor exit"))
@@ -244,12 +245,12 @@ private Q_SLOTS:
     void sensorPageReplacesTheMainPageAndForgetsEdits()
     {
         QFETCH(bool, byWindowFrame);
-        Form1 &page = m_fixture->start();
+        MainPage &page = m_fixture->start();
         page.show();
         page.move(240, 130);
         m_fixture->removeFiles();
         m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
-        QPointer<Form2> sensorPage = page.sensorPage();
+        QPointer<SensorPage> sensorPage = page.sensorPage();
         QVERIFY(sensorPage && sensorPage->isVisible() && !page.isVisible());
         QCOMPARE(sensorPage->pos(), QPoint(240, 130) + TwipsOffset(page, 100, 100));
         QVERIFY(m_fixture->link.port().isOpen());
@@ -274,7 +275,7 @@ private Q_SLOTS:
 
     void focusOrders()
     {
-        Form1 &page = m_fixture->start();
+        MainPage &page = m_fixture->start();
         QCOMPARE(FocusOrder(page, QStringLiteral("Option1")),
                  "Option1 Option2 Option3 Option4 Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text13 Text14 "
                  "Text15 Text16 Text17 Text18 Text19 Text20 Text21 Text22 Text23 Text24 Text25 Text26 Text27 "
@@ -288,10 +289,10 @@ private Q_SLOTS:
     void waitWindowRunsItsBarAndUnloads()
     {
         WaitWindowSlot slot;
-        QPointer<Form3> window = &slot.use();
+        QPointer<WaitWindow> window = &slot.use();
         QCOMPARE(window->progressBar()->maximum(), 13);
         window->showPainted();
-        QTest::qWait(3 * Form3::kTickMs);
+        QTest::qWait(3 * WaitWindow::kTickMs);
         QCOMPARE(window->progressBar()->value(), 0);  // still until the timer is switched on
         QList<int> steps;
         connect(window->progressBar(), &QProgressBar::valueChanged, [&steps](int value) { steps.append(value); });
@@ -299,7 +300,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!window);
         QCOMPARE(steps, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
         QVERIFY(!slot.loaded());
-        Form3 &again = slot.use();
+        WaitWindow &again = slot.use();
         QCOMPARE(again.progressBar()->value(), 0);
         QVERIFY(!again.timer()->isActive());
     }
@@ -388,7 +389,7 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->storedKeys().size(), sensorPage ? 20 : 27);  // never the COM choice
         QCOMPARE(m_fixture->storedValue(sensorPage ? "SMS2" : "Text16"), QStringLiteral("有人\r\n进入"));
 
-        QPointer<Form3> waitWindow = m_fixture->page->waitWindow().loaded();
+        QPointer<WaitWindow> waitWindow = m_fixture->page->waitWindow().loaded();
         if (!answered) {
             QVERIFY(!waitWindow || !waitWindow->isVisible());
             return;
@@ -412,8 +413,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, sensorPage);
         startWithUnit({});
-        Form1 &page = *m_fixture->page;
-        QSignalSpy quit(&page, &Form1::quitRequested);
+        MainPage &page = *m_fixture->page;
+        QSignalSpy quit(&page, &MainPage::quitRequested);
         if (sensorPage)
             m_fixture->find<QPushButton>(QStringLiteral("Command3"))->click();
         QPointer<QWidget> form = sensorPage ? static_cast<QWidget *>(page.sensorPage()) : &page;
@@ -458,7 +459,7 @@ private Q_SLOTS:
     void profiles()
     {
         PageFixture &from = *m_fixture;
-        Form1 &page = from.start();
+        MainPage &page = from.start();
         from.find<QLineEdit>("Text3")->setText(QStringLiteral("139 0013 9000"));
         from.find<QLineEdit>("Text15")->setText(QStringLiteral("天下太平"));
         from.find<MultiLineBox>("Text16")->setValue(QStringLiteral("车被碰了\r\nCar hit"));
@@ -469,7 +470,7 @@ private Q_SLOTS:
 
         from.link.close();  // COM1 is the same device for both
         PageFixture to(m_devices);
-        Form1 &other = to.start();
+        MainPage &other = to.start();
         to.removeFiles();
         QVERIFY(other.importProfile(path));
         QVERIFY(to.messages.texts.isEmpty());

@@ -1,6 +1,6 @@
 #include "memory_store.h"
 #include "page_settings.h"
-#include "profile.h"
+#include "profile_transfer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,7 +26,7 @@ Profile RichProfile()
     profile.main.text[16] = QStringLiteral("车被碰了\r\nCar hit!");
     profile.main.text[28] = QStringLiteral("9876543210123456");
     profile.main.alarmMode = AlarmMode::CallOnly;
-    profile.main.check1 = 1;
+    profile.main.ringTone = RingTone::SwitchedOff;
     profile.sensor.text[19] = QStringLiteral("后门\r\n打开");
     profile.sensor.text[20] = QStringLiteral("１３８００１３８０００");
     return profile;

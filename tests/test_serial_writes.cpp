@@ -14,7 +14,7 @@
 #include "history_log.h"
 #include "history_reading.h"
 #include "page_settings.h"
-#include "profile.h"
+#include "profile_transfer.h"
 #include "serial_link.h"
 #include "serial_port.h"
 #include "test_support.h"
@@ -28,14 +28,14 @@
 namespace {
 
 // One page: its blocks in sending order, its write, and whether a store holds it.
-struct Page
+struct PageWrite
 {
     QList<QByteArray> blocks;
     std::function<WriteResult(Port &, Store &, MessageSink &, WriteView &)> write;
     std::function<bool(Store &)> holds;
 };
 
-Page MainPage()
+PageWrite MainPageWrite()
 {
     const MainPageValues values = TypedMainPage();
     return {MainPageBlocks(values),
@@ -43,7 +43,7 @@ Page MainPage()
             [values](Store &store) { return RestoreMainPage(store).values == values; }};
 }
 
-Page SensorPage()
+PageWrite SensorPageWrite()
 {
     const SensorPageValues values = TypedSensorPage();
     return {SensorPageBlocks(values),
@@ -113,7 +113,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("exchanges");
         QTest::addColumn<int>("received");  // blocks the unit received (-1: each one exchanged)
         for (const bool sensorPage : {false, true}) {
-            const QList<QByteArray> blocks = (sensorPage ? SensorPage() : MainPage()).blocks;
+            const QList<QByteArray> blocks = (sensorPage ? SensorPageWrite() : MainPageWrite()).blocks;
             const char *page = sensorPage ? "sensor" : "main";
             QTest::addRow("%s: unplugged before the write", page) << sensorPage << QStringList() << 0
                                                                   << AnsweredFirst(blocks, 0) << 0;
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QFETCH(int, pulledAfter);
         QFETCH(QString, exchanges);
         QFETCH(int, received);
-        const Page page = sensorPage ? SensorPage() : MainPage();
+        const PageWrite page = sensorPage ? SensorPageWrite() : MainPageWrite();
         UnitProcess unit(unitOptions);
         SerialPort port;
         QCOMPARE(port.open(unit.device()), QString());
@@ -219,7 +219,7 @@ private Q_SLOTS:
         }
         QVERIFY2(mostBuffered <= 1024, qPrintable(QString::number(mostBuffered)));
         const MainPageValues values = TypedMainPage();
-        const QList<QByteArray> blocks = {BuildComsmsA3(values), BuildComsmsA5()};
+        const QList<QByteArray> blocks = {BuildBlock(BlockLayoutOf("COMSMSA3"), values), BuildBlock(BlockLayoutOf("COMSMSA5"), MainPageValues{})};
         RecordingMessages messages;
         QVERIFY(!ExchangeBlock(port, blocks[0], messages));
         QVERIFY(ExchangeBlock(port, blocks[1], messages));

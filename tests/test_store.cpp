@@ -6,7 +6,7 @@
 // file that could not be read or stored is reported.
 #include "file_store.h"
 #include "page_settings.h"
-#include "profile.h"
+#include "profile_transfer.h"
 #include "settings_file.h"
 #include "test_support.h"
 #include "write_sequences.h"
@@ -294,7 +294,7 @@ private Q_SLOTS:
         for (int n = 1; n <= 28; ++n)
             main.text[n] = QStringLiteral("n%1").arg(n);
         main.alarmMode = AlarmMode::CallOnly;
-        main.check1 = 1;
+        main.ringTone = RingTone::SwitchedOff;
         SensorPageValues sensorPage;
         for (int n = 1; n <= 20; ++n)
             sensorPage.text[n] = QStringLiteral("s%1").arg(n);
@@ -391,7 +391,7 @@ private Q_SLOTS:
         page.values.text[7] = QStringLiteral("开门见山");
         page.values.text[20] = QStringLiteral("13800138000");
         page.values.alarmMode = AlarmMode::CallOnly;
-        page.values.check1 = 1;
+        page.values.ringTone = RingTone::SwitchedOff;
         RecordingView view;
         view.afterExchange = [&](int exchanged) {
             if (exchanged == atExchange)

@@ -36,7 +36,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QByteArray>("pending");
 
-        const QByteArray a3 = BuildComsmsA3(MainPageValues{});
+        const QByteArray a3 = BuildBlock(BlockLayoutOf("COMSMSA3"), MainPageValues{});
         QList<QByteArray> bytewise;
         for (char byte : a3)
             bytewise << QByteArray(1, byte);
@@ -99,7 +99,7 @@ private Q_SLOTS:
                 }
                 out += piece.bytes;
             }
-            QVERIFY(framer.pending().size() < LayoutComsmsA7().size);
+            QVERIFY(framer.pending().size() < BlockLayoutOf("COMSMSA7").size);
         }
         QCOMPARE(out + framer.pending(), stream);
         QCOMPARE(blockCount, 300);
@@ -113,7 +113,7 @@ private Q_SLOTS:
         SerialPort port;
         QCOMPARE(port.open(unit.device()), QString());
         RecordingMessages messages;
-        const QByteArray a3 = BuildComsmsA3(MainPageValues{});
+        const QByteArray a3 = BuildBlock(BlockLayoutOf("COMSMSA3"), MainPageValues{});
         QVERIFY(ExchangeBlock(port, kA5, messages));
         QVERIFY(!ExchangeBlock(port, a3, messages));
         QVERIFY(ExchangeBlock(port, kA5, messages));

@@ -1,6 +1,7 @@
 // The block exchange and the two page write sequences, against a scripted
 // port: the poll limit, answers in pieces, stale bytes, port errors; the
 // order of sends, stores and wait-window steps for each pattern of answers.
+#include "block_layouts.h"
 #include "exchange.h"
 #include "test_support.h"
 #include "write_sequences.h"

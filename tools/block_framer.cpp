@@ -7,8 +7,8 @@ namespace {
 // True when `start` (at most a tag long) is the beginning of a known tag.
 bool CouldStartTag(QByteArrayView start)
 {
-    for (const BlockLayout *layout : AllBlockLayouts())
-        if (QByteArrayView(layout->tag).startsWith(start))
+    for (const BlockLayout &layout : AllBlockLayouts())
+        if (QByteArrayView(layout.tag).startsWith(start))
             return true;
     return false;
 }

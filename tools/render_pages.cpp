@@ -5,9 +5,9 @@
 
 #include "com_port_map.h"
 #include "file_store.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
+#include "main_page.h"
+#include "sensor_page.h"
+#include "wait_window.h"
 #include "message_sink.h"
 #include "page_style.h"
 #include "sensor_picture.h"
@@ -92,16 +92,16 @@ int main(int argc, char **argv)
     FileStore store(settings.path());
     PrintingSink messages;
 
-    Form1 mainPage(link, store, messages, true);
+    MainPage mainPage(link, store, messages, true);
     mainPage.show();
     bool saved = Save(mainPage, output, QStringLiteral("main-page.png"));
 
     mainPage.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
     saved = Save(*mainPage.sensorPage(), output, QStringLiteral("sensor-page.png")) && saved;
 
-    Form3 &waitWindow = mainPage.waitWindow().use();
+    WaitWindow &waitWindow = mainPage.waitWindow().use();
     waitWindow.show();
-    waitWindow.progressBar()->setValue(Form3::kTicks / 2);
+    waitWindow.progressBar()->setValue(WaitWindow::kTicks / 2);
     saved = Save(waitWindow, output, QStringLiteral("wait-window.png")) && saved;
     return saved ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 // blocks and of their six one-byte answers at ten bit times, plus the five
 // 50 ms pauses between the blocks. Prints the ratio as its last line.
 
+#include "block_layouts.h"
 #include "file_store.h"
 #include "page_settings.h"
 #include "serial_link.h"

@@ -3,11 +3,7 @@
 #include "block_layouts.h"
 #include "exchange.h"
 
-#include <QThread>
-
 namespace {
-
-constexpr int kPauseBetweenBlocksMs = 50;
 
 QString RefusalTitle()
 {
@@ -47,11 +43,6 @@ bool BlockSender::send(const QByteArray &block)
     m_result.blocks.append({block.left(kTagSize), answered});
     m_view.blockExchanged(block.left(kTagSize), answered);
     return answered;
-}
-
-void BlockSender::pause()
-{
-    QThread::msleep(kPauseBetweenBlocksMs);
 }
 
 void BlockSender::finishWaitWindow(bool lastAnswered, bool shownByThisWrite)

@@ -22,9 +22,6 @@ public:
     // Exchanges one block; true when the unit answered it.
     bool send(const QByteArray &block);
 
-    // Between the main page's blocks the unit gets a short rest.
-    static void pause();
-
     // The wait window after the last block: its bar runs when the unit
     // answered; otherwise a window this write opened is closed.
     void finishWaitWindow(bool lastAnswered, bool shownByThisWrite);

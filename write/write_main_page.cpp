@@ -12,35 +12,30 @@ WriteResult WriteMainPage(const MainPageValues &values, Port &port, Store &store
     if (!sender.mayWrite(ValidateMainPage(values)))
         return sender.result();
 
+    auto build = [&values](const char *tag) { return BuildBlock(BlockLayoutOf(tag), values); };
     view.setWriteEnabled(false);
-    const bool firstAnswered = sender.send(BuildComsmsA2(values));
+    const bool firstAnswered = sender.send(build("COMSMSA2"));
     if (firstAnswered) {
         view.placeWaitWindow();
         view.showWaitWindow();
-        BlockSender::pause();
-        sender.send(BuildComsmsAB(values));
+        view.pauseBetweenBlocks();
+        sender.send(build("COMSMSAB"));
     }
     StorePassPhrasesAndNumbers(store, values);
 
-    BlockSender::pause();
-    sender.send(BuildComsmsA3(values));
-    BlockSender::pause();
-    sender.send(BuildComsmsA7(values));
+    view.pauseBetweenBlocks();
+    sender.send(build("COMSMSA3"));
+    view.pauseBetweenBlocks();
+    sender.send(build("COMSMSA7"));
     StoreAlarmSettings(store, values);
 
-    BlockSender::pause();
-    sender.send(BuildComsmsA5());
-    BlockSender::pause();
-    const bool lastAnswered = sender.send(BuildComsmsA4(values));
+    view.pauseBetweenBlocks();
+    sender.send(build("COMSMSA5"));
+    view.pauseBetweenBlocks();
+    const bool lastAnswered = sender.send(build("COMSMSA4"));
     sender.finishWaitWindow(lastAnswered, firstAnswered);
 
     StoreRingTone(store, values);
     view.setWriteEnabled(true);
     return sender.result();
-}
-
-QList<QByteArray> MainPageBlocks(const MainPageValues &values)
-{
-    return {BuildComsmsA2(values), BuildComsmsAB(values), BuildComsmsA3(values),
-            BuildComsmsA7(values), BuildComsmsA5(),       BuildComsmsA4(values)};
 }

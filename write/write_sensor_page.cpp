@@ -13,17 +13,12 @@ WriteResult WriteSensorPage(const SensorPageValues &values, Port &port, Store &s
         return sender.result();
 
     view.setWriteEnabled(false);
-    if (sender.send(BuildComsmsA8(values))) {
+    if (sender.send(BuildBlock(BlockLayoutOf("COMSMSA8"), values))) {
         view.placeWaitWindow();
         view.showWaitWindow();
-        sender.finishWaitWindow(sender.send(BuildComsmsAH(values)), true);
+        sender.finishWaitWindow(sender.send(BuildBlock(BlockLayoutOf("COMSMSAH"), values)), true);
     }
     view.setWriteEnabled(true);
     StoreSensorPage(store, values);
     return sender.result();
-}
-
-QList<QByteArray> SensorPageBlocks(const SensorPageValues &values)
-{
-    return {BuildComsmsA8(values), BuildComsmsAH(values)};
 }

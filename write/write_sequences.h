@@ -7,13 +7,10 @@
 #include "write_result.h"
 #include "write_view.h"
 
-#include <QByteArray>
-#include <QList>
-
 // Writes the main page to the unit: COMSMSA2, COMSMSAB (only when COMSMSA2
-// was answered), COMSMSA3, COMSMSA7, COMSMSA5 and COMSMSA4, 50 ms apart. The
-// page's fields are stored in three groups at fixed points whether or not the
-// unit answered; the password Text15 is sent but never stored. An unanswered
+// was answered), COMSMSA3, COMSMSA7, COMSMSA5 and COMSMSA4, with the view's
+// pause between two blocks. The page's fields are stored in three groups at fixed points whether or not the
+// unit answered; the rewrite password is sent but never stored. An unanswered
 // block costs one write-failure message and the write goes on.
 // A page with fields the unit cannot hold, or a closed port, refuses the
 // whole write with one message before anything is sent or stored.
@@ -24,7 +21,3 @@ WriteResult WriteMainPage(const MainPageValues &values, Port &port, Store &store
 // answered, with no pause; then stores the twenty fields.
 WriteResult WriteSensorPage(const SensorPageValues &values, Port &port, Store &store,
                             MessageSink &messages, WriteView &view);
-
-// Every block a write of the page may send, in sending order.
-QList<QByteArray> MainPageBlocks(const MainPageValues &values);
-QList<QByteArray> SensorPageBlocks(const SensorPageValues &values);

@@ -17,6 +17,9 @@ public:
     virtual void showWaitWindow() = 0;
     virtual void startWaitTimer() = 0;
     virtual void closeWaitWindow() = 0;
+    // The rest the unit gets between two of the main page's blocks: 50 ms.
+    // A test's view records it instead of waiting.
+    virtual void pauseBetweenBlocks();
     // Told after each exchange, for the command line's one line per block.
     virtual void blockExchanged(const QByteArray &tag, bool answered)
     {

@@ -51,13 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(DecodePhoneNumber(field, 8) == NumberAsRead(*digits));
 
     MainPageValues page;
-    page.text[MainPageControls::kRewritePassword] = QStringLiteral("秋水长天");
+    page.text[15] = QStringLiteral("秋水长天");
     page.text[MainPageControls::kAuthorisedNumbers[0]] = typed;
     const bool refused = !ValidateMainPage(page).isEmpty();
     FUZZ_CHECK(refused == (!digits || digits->size() > kPhoneNumberDigits));
     if (refused)
         return 0;
-    for (const BlockLayout *layout : {&LayoutComsmsAB(), &LayoutComsmsA3(), &LayoutComsmsA4()}) {
+    for (const BlockLayout *layout : {BlockLayoutOf("COMSMSAB"), BlockLayoutOf("COMSMSA3"), BlockLayoutOf("COMSMSA4")}) {
         const std::optional<DecodedBlock> decoded = DecodeBlock(BuildBlock(*layout, InputOf(page)));
         FUZZ_CHECK(decoded && decoded->texts.at(MainPageControls::kAuthorisedNumbers[0]) == NumberAsRead(*digits));
         FUZZ_CHECK((decoded->bytes.at(FieldKind::NumberListFlag) != 0xFF) == !digits->isEmpty());

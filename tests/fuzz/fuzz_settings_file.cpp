@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CheckTexts(main.values.text.data(), kMainPageKeys.data(), kMainPageKeys.size(), value);
     CheckTexts(sensors.text.data(), kSensorPageKeys.data(), kSensorPageKeys.size(), value);
     FUZZ_CHECK(main.values.check1 >= 0 && main.values.check1 <= 2);
-    FUZZ_CHECK(main.values.text[15] == QString::fromUtf8(kDefaultRewritePassword));
+    FUZZ_CHECK(main.values.text[15] == RewritePasswordField().defaultText());
 
     // What the write and the exit buttons store, the next load restores.
     BytesStore again;

@@ -68,7 +68,7 @@ Framed Frame(const QByteArray &stream, const std::vector<qsizetype> &feedSizes)
                 framed.garbage += piece.bytes;
             }
         }
-        FUZZ_CHECK(framer.pending().size() < LayoutComsmsA7().size);
+        FUZZ_CHECK(framer.pending().size() < BlockLayoutOf("COMSMSA7").size);
         FUZZ_CHECK(framer.pending().isEmpty() || CouldStartTag(framer.pending()));
     }
     FUZZ_CHECK(out + framer.pending() == stream);

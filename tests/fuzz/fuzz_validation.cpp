@@ -52,9 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider provider(data, size);
     const MainPageValues main = ConsumeMainPage(provider);
     const SensorPageValues sensors = ConsumeSensorPage(provider);
-    CheckPage({&LayoutComsmsA2(), &LayoutComsmsAB(), &LayoutComsmsA3(), &LayoutComsmsA7(),
-               &LayoutComsmsA5(), &LayoutComsmsA4()},
+    CheckPage({BlockLayoutOf("COMSMSA2"), BlockLayoutOf("COMSMSAB"), BlockLayoutOf("COMSMSA3"), BlockLayoutOf("COMSMSA7"),
+               BlockLayoutOf("COMSMSA5"), BlockLayoutOf("COMSMSA4")},
               InputOf(main), ValidateMainPage(main));
-    CheckPage({&LayoutComsmsA8(), &LayoutComsmsAH()}, InputOf(sensors), ValidateSensorPage(sensors));
+    CheckPage({BlockLayoutOf("COMSMSA8"), BlockLayoutOf("COMSMSAH")}, InputOf(sensors), ValidateSensorPage(sensors));
     return 0;
 }

@@ -2,29 +2,43 @@
 
 #include "page_values.h"
 #include "page_write_view.h"
-#include "sensor_page_layout.h"
 
 #include <QWidget>
 
+#include <array>
+
 class CloseHold;
 class MessageSink;
+class MultiLineBox;
 class Port;
+class QLineEdit;
+class QPushButton;
 class Store;
 class WaitWindowSlot;
 
-// The sensor page "  无线报警传感器内容设置": the alarm text and number of each
+// The controls of the sensor page that its actions use.
+struct SensorPageWidgets
+{
+    std::array<MultiLineBox *, kSensorCount + 1> alarmTexts{};  // sensor n: Text(2n-1); index 0 unused
+    std::array<QLineEdit *, kSensorCount + 1> numbers{};        // sensor n: Text(2n)
+    QPushButton *returnButton = nullptr;                        // 返回主页
+    QPushButton *writeButton = nullptr;                         // 立即写入本页设置
+    QPushButton *exitButton = nullptr;                          // 退   出
+};
+
+// The sensor page "  无线报警传感器内容设置" (Form2): the alarm text and number of each
 // of the ten wireless sensors. It exists only while it is shown: it loads
 // its boxes from the store when created, and closing it (返回主页 or the
 // window frame) brings the main page back and destroys it, so edits that
 // were not written are gone. A close during its write waits for the write.
-class Form2 : public QWidget
+class SensorPage : public QWidget
 {
     Q_OBJECT
 
 public:
     // `mainPage` places the wait window; `port` is the main page's open port;
     // `closeHold` is the main page's, which holds closes during writes.
-    Form2(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
+    SensorPage(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
           CloseHold &closeHold, const QWidget &mainPage);
 
     SensorPageValues values() const;

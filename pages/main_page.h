@@ -1,7 +1,6 @@
 #pragma once
 
 #include "close_hold.h"
-#include "main_page_layout.h"
 #include "page_values.h"
 #include "page_write_view.h"
 #include "wait_window_slot.h"
@@ -10,15 +9,35 @@
 #include <QWidget>
 #include <array>
 
-class Form2;
 class MessageSink;
+class MultiLineBox;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SensorPage;
 class SerialLink;
 class Store;
 
-// The main page "  GSM车载防盗报警器设置软件 V1.0": the start-up window. It
-// owns the serial connection for the whole run, loads its fields from the
+// The controls of the main page that its actions use.
+struct MainPageWidgets
+{
+    std::array<QLineEdit *, 29> textBoxes{};  // TextN; no Text9..Text12, Text16 is multi-line
+    MultiLineBox *alarmText = nullptr;        // Text16
+    QButtonGroup *comOptions = nullptr;       // Option1..Option4, ids 1..4
+    QButtonGroup *alarmModes = nullptr;       // Option5..Option7, ids 5..7
+    QCheckBox *ringToneOff = nullptr;         // Check1
+    QPushButton *writeButton = nullptr;       // 立即写入本页设置
+    QPushButton *exitButton = nullptr;        // 退    出
+    QPushButton *sensorPageButton = nullptr;  // 无线报警传感器内容设置
+    QLabel *portStatus = nullptr;             // the device behind the COM choice
+};
+
+// The main page "  GSM车载防盗报警器设置软件 V1.0" (Form1): the start-up window.
+// It owns the serial connection for the whole run, loads its fields from the
 // store, writes them to the unit, opens the sensor page and ends the program.
-class Form1 : public QWidget
+class MainPage : public QWidget
 {
     Q_OBJECT
 
@@ -26,15 +45,15 @@ public:
     // Loads the page: opens COM1, makes the settings directory exist and
     // restores every field, the stored COM choice included.
     // `simulatedUnit` says that a simulated unit stands behind the COM options.
-    Form1(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit = false);
-    ~Form1() override;
+    MainPage(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit = false);
+    ~MainPage() override;
 
     // The fields a write sends, as the page shows them now.
     MainPageValues values() const;
     // The selected COM option, 0 when none is.
     int selectedCom() const;
     // The sensor page while it is loaded, otherwise null.
-    Form2 *sensorPage() const;
+    SensorPage *sensorPage() const;
     WaitWindowSlot &waitWindow() { return m_waitWindow; }
 
     // Fills both pages' fields and the store from a profile, as if typed and
@@ -79,5 +98,5 @@ private:
     WaitWindowSlot m_waitWindow;
     CloseHold m_closeHold;  // shared with the sensor page
     PageWriteView m_writeView;
-    QPointer<Form2> m_sensorPage;
+    QPointer<SensorPage> m_sensorPage;
 };

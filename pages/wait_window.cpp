@@ -1,4 +1,4 @@
-#include "form3.h"
+#include "wait_window.h"
 
 #include "page_style.h"
 #include "sensor_picture.h"
@@ -18,7 +18,7 @@ constexpr int kExposeWaitMs = 300;
 
 }  // namespace
 
-Form3::Form3()
+WaitWindow::WaitWindow()
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowDoesNotAcceptFocus),
       m_bar(new QProgressBar(this)),
@@ -44,10 +44,10 @@ Form3::Form3()
 
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(kTickMs);
-    connect(m_timer, &QTimer::timeout, this, &Form3::tick);
+    connect(m_timer, &QTimer::timeout, this, &WaitWindow::tick);
 }
 
-void Form3::showPainted()
+void WaitWindow::showPainted()
 {
     show();
     raise();
@@ -60,12 +60,12 @@ void Form3::showPainted()
     repaint();
 }
 
-void Form3::switchTimerOn()
+void WaitWindow::switchTimerOn()
 {
     m_timer->start();
 }
 
-void Form3::tick()
+void WaitWindow::tick()
 {
     m_bar->setValue(m_bar->value() + 1);
     if (m_bar->value() == kTicks) {

@@ -1,0 +1,509 @@
+#include "main_page.h"
+
+#include "message_sink.h"
+#include "multi_line_box.h"
+#include "option_group.h"
+#include "page_fields.h"
+#include "page_settings.h"
+#include "page_style.h"
+#include "profile_transfer.h"
+#include "profile_menu.h"
+#include "sensor_page.h"
+#include "sensor_picture.h"
+#include "serial_link.h"
+#include "store_errors.h"
+#include "twips.h"
+#include "typing_limit.h"
+#include "write_sequences.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// The ring-tone check box's states in the order of RingTone: clear, ticked, grayed.
+constexpr std::array<Qt::CheckState, 3> kRingToneStates = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+
+RingTone RingToneOf(Qt::CheckState state)
+{
+    return RingTone(std::find(kRingToneStates.begin(), kRingToneStates.end(), state) - kRingToneStates.begin());
+}
+
+QString PortFailureTitle()
+{
+    return QStringLiteral("串口设置");
+}
+
+QString ProfileTitle()
+{
+    return QStringLiteral("配置文件");
+}
+
+
+
+// The left column's width; the right column takes the rest, enough for Text16.
+constexpr int kLeftColumnTwips = 3600;
+constexpr int kOptionHeightTwips = 300;
+
+QString Name(const char *kind, int number)
+{
+    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number);
+}
+
+const Field &TextField(int number)
+{
+    return FieldOf(MainPageFields(), Name("Text", number));
+}
+
+// The one-line box of a text field: a number, a pass phrase or the password.
+QLineEdit *Box(MainPageWidgets &w, int number)
+{
+    const Field &field = TextField(number);
+    QLineEdit *box = field.type == FieldType::PhoneNumber ? PhoneNumberBox(field.controlName())
+                                                          : TextBox(field.controlName(), field.maxLength);
+    w.textBoxes[number] = box;
+    return box;
+}
+
+QGroupBox *Frame(int number, const QString &caption)
+{
+    auto *frame = new QGroupBox(caption);
+    frame->setObjectName(Name("Frame", number));
+    return frame;
+}
+
+template <typename Layout>
+Layout *Tight(Layout *layout)
+{
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(3);
+    return layout;
+}
+
+QLabel *WrappedLabel(int number, const QString &text)
+{
+    QLabel *label = NamedLabel(Name("Label", number), text);
+    label->setWordWrap(true);
+    return label;
+}
+
+QRadioButton *Option(QButtonGroup *group, int number, const QString &caption)
+{
+    auto *option = new QRadioButton(caption);
+    option->setObjectName(Name("Option", number));
+    option->setFixedHeight(TwipsToPixels(*option, kOptionHeightTwips));
+    group->addButton(option, number);
+    return option;
+}
+
+// Six phone-number boxes, three to a row or column.
+QGridLayout *PhoneGrid(MainPageWidgets &w, int first, Qt::Orientation run)
+{
+    auto *grid = new QGridLayout;
+    grid->setSpacing(3);
+    for (int i = 0; i < 6; ++i) {
+        QLineEdit *box = Box(w, first + i);
+        if (run == Qt::Vertical)
+            grid->addWidget(box, i % 3, i / 3);
+        else
+            grid->addWidget(box, i / 3, i % 3);
+    }
+    return grid;
+}
+
+QGroupBox *PortFrame(QWidget &page, MainPageWidgets &w)
+{
+    QGroupBox *frame = Frame(1, QStringLiteral("串口设置"));
+    auto *grid = Tight(new QGridLayout(frame));
+    w.comOptions = new QButtonGroup(&page);
+    for (int k = 1; k <= 4; ++k)
+        grid->addWidget(Option(w.comOptions, k, QStringLiteral("COM%1").arg(k)), (k - 1) / 2, (k - 1) % 2);
+    w.portStatus = new QLabel;
+    w.portStatus->setObjectName(QStringLiteral("PortStatus"));
+    w.portStatus->setWordWrap(true);
+    grid->addWidget(w.portStatus, 2, 0, 1, 2);
+    return frame;
+}
+
+QGroupBox *AuthorisedPhonesFrame(MainPageWidgets &w)
+{
+    QGroupBox *frame = Frame(2, QStringLiteral("只允许以下手机才能对报警器控制"));
+    auto *layout = Tight(new QVBoxLayout(frame));
+    layout->addLayout(PhoneGrid(w, 1, Qt::Vertical));
+    return frame;
+}
+
+QGroupBox *PassPhraseFrame(MainPageWidgets &w)
+{
+    QGroupBox *frame = Frame(3, QStringLiteral("中文短信远程控制密语"));
+    auto *grid = Tight(new QGridLayout(frame));
+    const std::pair<int, const char16_t *> rows[] = {
+        {7, u"切断汽车油路："}, {8, u"接通汽车油路："}, {13, u"防盗系统设防："}, {14, u"防盗系统解防："}};
+    int row = 0;
+    for (const auto &[number, caption] : rows) {
+        grid->addWidget(new QLabel(QString::fromUtf16(caption)), row, 0);
+        grid->addWidget(Box(w, number), row++, 1);
+    }
+    return frame;
+}
+
+QGroupBox *PasswordFrame(MainPageWidgets &w)
+{
+    QGroupBox *frame = Frame(4, QStringLiteral("短信改写报警设置的安全密语"));
+    auto *layout = Tight(new QVBoxLayout(frame));
+    const Field &password = RewritePasswordField();
+    QLineEdit *box = Box(w, password.number());
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(u'密') * password.maxLength + 16);
+    layout->addWidget(box);
+    layout->addWidget(WarningLabel(
+        QStringLiteral("Label19"),
+        QStringLiteral("用户只要记住这4个字的密语，就能以手机发短信的方式改写报警设置，密语可以改成任何汉字，"
+                       "但必须是4个汉字，多于4个或少于4个都将无效。")));
+    layout->addStretch();
+    return frame;
+}
+
+QGroupBox *AlarmFrame(QWidget &page, MainPageWidgets &w)
+{
+    QGroupBox *frame = Frame(5, QStringLiteral("主报警设置"));
+    auto *layout = Tight(new QVBoxLayout(frame));
+    layout->setSpacing(2);
+
+    const Field &alarmText = TextField(16);
+    w.alarmText = new MultiLineBox(alarmText.controlName(), alarmText.maxLength);
+    w.alarmText->setSizeTwips(4980, 615);
+    auto *textHeading = new QHBoxLayout;
+    textHeading->addWidget(WrappedLabel(9, QStringLiteral("振动位移传感器被触发时，需要发送的短信内容：")), 1);
+    textHeading->addWidget(new RemainingCounter(w.alarmText, RemainingCounter::Lines::One), 0, Qt::AlignRight | Qt::AlignBottom);
+    layout->addLayout(textHeading);
+    layout->addWidget(w.alarmText);
+    layout->addWidget(WrappedLabel(10, QStringLiteral("把以上报警短信内容同时发送给以下1-6个手机：")));
+    layout->addLayout(PhoneGrid(w, 17, Qt::Horizontal));
+
+    layout->addWidget(Divider(PageColors::kGreen));
+    layout->addWidget(WrappedLabel(11, QStringLiteral("振动位移传感器被触发时，需要向以下1-6个号码拨打电话：")));
+    layout->addLayout(PhoneGrid(w, 23, Qt::Horizontal));
+
+    layout->addWidget(Divider(PageColors::kGreen));
+    w.alarmModes = new QButtonGroup(&page);
+    layout->addWidget(Option(w.alarmModes, 5, QStringLiteral("报警时，只发短信，不拨打电话。")));
+    layout->addWidget(Option(w.alarmModes, 6, QStringLiteral("报警时，只拨打电话，不发短信。")));
+    layout->addWidget(Option(w.alarmModes, 7, QStringLiteral("报警时，既发短信，又拨打电话。")));
+    return frame;
+}
+
+QGroupBox *SensorPageFrame(QWidget &page, MainPageWidgets &w)
+{
+    QGroupBox *frame = Frame(6, QStringLiteral("无线报警传感器内容设置"));
+    auto *row = Tight(new QHBoxLayout(frame));
+    w.sensorPageButton = NamedButton(QStringLiteral("Command3"), QStringLiteral("无线报警传感器内容设置"));
+    auto *image = new QLabel;
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(SensorPicture(TwipsToPixels(page, 480)));
+    QLabel *hint = WarningLabel(QStringLiteral("Label18"),
+                                QStringLiteral("点击此按钮进入无线门磁、无线人体红外热释电传感器的报警设置。"));
+    hint->setAutoFillBackground(true);
+    QPalette silver = hint->palette();
+    silver.setColor(QPalette::Window, PageColors::kSilver);
+    hint->setPalette(silver);
+    hint->setMargin(2);
+    row->addWidget(w.sensorPageButton);
+    row->addWidget(image);
+    row->addWidget(hint, 1);
+    return frame;
+}
+
+// The ring-tone switch Check1 and its warning beside it, inside a yellow rectangle.
+QFrame *RingToneBox(MainPageWidgets &w)
+{
+    auto *box = new QFrame;
+    box->setObjectName(QStringLiteral("RingToneFrame"));
+    box->setStyleSheet(QStringLiteral("QFrame#RingToneFrame { border: 2px solid %1; }")
+                           .arg(PageColors::kYellow.name()));
+    auto *layout = Tight(new QHBoxLayout(box));
+    layout->setContentsMargins(6, 4, 6, 4);
+    w.ringToneOff = new QCheckBox(QStringLiteral("关闭本机的振铃声响。"));
+    w.ringToneOff->setObjectName(QStringLiteral("Check1"));
+    layout->addWidget(w.ringToneOff, 0, Qt::AlignTop);
+    layout->addWidget(WarningLabel(
+        QStringLiteral("Label20"),
+        QStringLiteral("（注意！一旦关闭本机的振铃声响，将无法再恢复。除了非常必要外，请不要选中此项。）")), 1);
+    return box;
+}
+
+QHBoxLayout *Buttons(MainPageWidgets &w)
+{
+    auto *row = new QHBoxLayout;
+    w.exitButton = NamedButton(QStringLiteral("Command2"), QStringLiteral("退    出"));
+    w.writeButton = NamedButton(QStringLiteral("Command1"), QStringLiteral("立即写入本页设置"));
+    row->addStretch();
+    row->addWidget(w.exitButton);
+    row->addWidget(w.writeButton);
+    return row;
+}
+
+void SetFocusOrder(const MainPageWidgets &w)
+{
+    QList<QWidget *> order;
+    for (QAbstractButton *option : w.comOptions->buttons())
+        order.append(option);
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 13, 14, 15})
+        order.append(w.textBoxes[n]);
+    order.append(w.alarmText);
+    for (int n = 17; n <= 28; ++n)
+        order.append(w.textBoxes[n]);
+    for (QAbstractButton *option : w.alarmModes->buttons())
+        order.append(option);
+    order << w.writeButton << w.exitButton << w.sensorPageButton << w.ringToneOff;
+    ChainFocus(order);
+}
+
+// Builds the main page's frames and controls on `page`: the serial port,
+// authorised phones, pass phrases and password on the left; the vibration
+// alarm and the way to the sensor page on the right; the ring-tone switch
+// and the buttons below them. Sets the keyboard focus order.
+MainPageWidgets BuildMainPage(QWidget &page)
+{
+    MainPageWidgets w;
+    auto *left = new QWidget;
+    left->setFixedWidth(TwipsToPixels(page, kLeftColumnTwips));
+    auto *leftFrames = new QVBoxLayout(left);
+    leftFrames->setContentsMargins(0, 0, 0, 0);
+    leftFrames->setSpacing(4);
+    leftFrames->addWidget(PortFrame(page, w));
+    leftFrames->addWidget(AuthorisedPhonesFrame(w));
+    leftFrames->addWidget(PassPhraseFrame(w));
+    leftFrames->addWidget(PasswordFrame(w), 1);
+
+    auto *right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(AlarmFrame(page, w));
+    right->addWidget(SensorPageFrame(page, w));
+    right->addWidget(RingToneBox(w));
+    right->addStretch();
+    right->addLayout(Buttons(w));
+
+    auto *columns = new QHBoxLayout(&page);
+    columns->setContentsMargins(6, 6, 6, 6);
+    columns->setSpacing(6);
+    columns->addWidget(left);
+    columns->addLayout(right, 1);
+    SetFocusOrder(w);
+    return w;
+}
+
+}  // namespace
+
+MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit)
+    : m_link(link),
+      m_store(store),
+      m_messages(messages),
+      m_simulatedUnit(simulatedUnit),
+      m_widgets(BuildMainPage(*this)),
+      m_writeView(*this, m_waitWindow, *m_widgets.writeButton)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("  GSM车载防盗报警器设置软件 V1.0"));
+    setWindowIcon(SensorPicture(32));
+    setFont(PageFont());
+    auto *menu = new ProfileMenu(this);
+    layout()->setMenuBar(menu);
+    setFixedSize(TwipsSize(*this, 9030, 7650) + QSize(0, menu->sizeHint().height()));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().topLeft());
+
+    for (int com = 1; com <= 4; ++com)
+        m_widgets.comOptions->button(com)->setToolTip(m_link.map().describe(com));
+    connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
+            [this] { reportPortFailure(selectPort()); });
+    connect(menu, &ProfileMenu::importRequested, this, &MainPage::importProfile);
+    connect(menu, &ProfileMenu::exportRequested, this, &MainPage::exportProfile);
+    connect(m_widgets.writeButton, &QPushButton::clicked, this, &MainPage::write);
+    connect(m_widgets.exitButton, &QPushButton::clicked, this, &MainPage::exitProgram);
+    connect(m_widgets.sensorPageButton, &QPushButton::clicked, this, &MainPage::openSensorPage);
+    load();
+}
+
+MainPage::~MainPage()
+{
+    delete m_sensorPage;
+}
+
+void MainPage::load()
+{
+    // COM1 is the option selected in the page's design.
+    SelectOnly(*m_widgets.comOptions, 1);
+    QString portFailure = selectPort();
+    m_store.ensureDirectory();
+    const MainPageSettings settings = RestoreMainPage(m_store);
+    showValues(settings.values);
+    const QString restoreFailure = restoreComOptions(settings.comOptions);
+    if (m_link.commPort() != 1)
+        portFailure = restoreFailure;  // COM1's failure no longer matters
+    ReportStoreErrors(m_store, m_messages,
+                      QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
+    reportPortFailure(portFailure);
+}
+
+QString MainPage::restoreComOptions(const std::array<bool, 4> &stored)
+{
+    QString failure;
+    for (int k = 1; k <= 4; ++k) {
+        const int before = SelectedId(*m_widgets.comOptions);
+        const int after = RestoreOption(before, k, stored[k - 1]);
+        if (after == before)
+            continue;
+        SelectOnly(*m_widgets.comOptions, after);
+        if (after == k)
+            failure = selectPort();
+    }
+    return failure;
+}
+
+QString MainPage::selectPort()
+{
+    const QString failure = m_link.select(selectedCom());
+    showPortStatus();
+    return failure;
+}
+
+void MainPage::showPortStatus()
+{
+    const int com = m_link.commPort();
+    QString text = m_link.map().describe(com);
+    if (m_simulatedUnit)
+        text += QStringLiteral("（模拟报警器）");
+    const bool open = m_link.port().isOpen();
+    text += open ? QStringLiteral("\n已打开") : QStringLiteral("\n未打开");
+    m_widgets.portStatus->setText(text);
+    QPalette colours = m_widgets.portStatus->palette();
+    colours.setColor(QPalette::WindowText, open ? PageColors::kGreen : PageColors::kDarkRed);
+    m_widgets.portStatus->setPalette(colours);
+}
+
+void MainPage::reportPortFailure(const QString &failure)
+{
+    if (!failure.isEmpty())
+        m_messages.showError(PortFailureTitle(), failure);
+}
+
+MainPageValues MainPage::values() const
+{
+    MainPageValues values;
+    for (const Field &field : MainPageFields()) {
+        if (field.type == FieldType::MultiLineText)
+            values.text[field.number()] = m_widgets.alarmText->value();
+        else if (field.isText())
+            values.text[field.number()] = m_widgets.textBoxes[field.number()]->text();
+    }
+    values.alarmMode = AlarmModeOfOption(SelectedId(*m_widgets.alarmModes));
+    values.ringTone = RingToneOf(m_widgets.ringToneOff->checkState());
+    return values;
+}
+
+void MainPage::showValues(const MainPageValues &values)
+{
+    for (const Field &field : MainPageFields()) {
+        if (field.type == FieldType::MultiLineText)
+            m_widgets.alarmText->setValue(values.text[field.number()]);
+        else if (field.isText())
+            m_widgets.textBoxes[field.number()]->setText(values.text[field.number()]);
+    }
+    SelectOnly(*m_widgets.alarmModes, AlarmModeOption(values.alarmMode));
+    m_widgets.ringToneOff->setCheckState(kRingToneStates[int(values.ringTone)]);
+}
+
+int MainPage::selectedCom() const
+{
+    return SelectedId(*m_widgets.comOptions);
+}
+
+SensorPage *MainPage::sensorPage() const
+{
+    return m_sensorPage;
+}
+
+void MainPage::write()
+{
+    m_closeHold.runWrite([this] {
+        WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
+        ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    });
+}
+
+bool MainPage::importProfile(const QString &path)
+{
+    const ProfileParse parse = ImportProfile(path, m_store);
+    if (!parse.profile) {
+        m_messages.showError(ProfileTitle(), QStringLiteral("配置文件有误，没有导入任何设置：\n")
+                                                 + parse.problems.join(u'\n'));
+        return false;
+    }
+    MainPageValues shown = parse.profile->main;
+    if (!parse.profile->hasPassword) {
+        const int password = RewritePasswordField().number();
+        shown.text[password] = values().text[password];
+    }
+    showValues(shown);
+    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    return true;
+}
+
+bool MainPage::exportProfile(const QString &path, bool includePassword)
+{
+    const Profile profile{values(), RestoreSensorPage(m_store), includePassword};
+    ReportStoreErrors(m_store, m_messages, QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
+    const QString error = ExportProfile(path, profile);
+    if (!error.isEmpty())
+        m_messages.showError(ProfileTitle(), QStringLiteral("无法保存配置文件 %1：%2").arg(path, error));
+    return error.isEmpty();
+}
+
+void MainPage::openSensorPage()
+{
+    if (!m_sensorPage) {
+        m_sensorPage = new SensorPage(m_store, m_messages, m_link.port(), m_waitWindow, m_closeHold, *this);
+        connect(m_sensorPage, &SensorPage::returnRequested, this, &MainPage::returnFromSensorPage);
+        connect(m_sensorPage, &SensorPage::exitRequested, this, &MainPage::exitProgram);
+    }
+    m_sensorPage->move(pos() + TwipsOffset(*this, 100, 100));
+    m_sensorPage->show();
+    hide();
+}
+
+void MainPage::returnFromSensorPage()
+{
+    m_sensorPage.clear();  // it destroys itself once back in the event loop
+    show();
+}
+
+void MainPage::exitProgram()
+{
+    m_link.close();
+    StoreComOptions(m_store, selectedCom());
+    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存串口设置时出现以下问题："));
+    Q_EMIT quitRequested();
+}
+
+void MainPage::closeEvent(QCloseEvent *event)
+{
+    if (m_closeHold.holds(*this, *event))
+        return;
+    m_link.close();
+    event->accept();
+    Q_EMIT quitRequested();
+}

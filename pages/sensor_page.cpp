@@ -1,0 +1,168 @@
+#include "sensor_page.h"
+
+#include "close_hold.h"
+#include "multi_line_box.h"
+#include "grid_panel.h"
+#include "page_fields.h"
+#include "page_settings.h"
+#include "page_style.h"
+#include "sensor_picture.h"
+#include "store_errors.h"
+#include "twips.h"
+#include "typing_limit.h"
+#include "write_sequences.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kColumns = 3;
+
+QString Name(const char *kind, int number)
+{
+    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number);
+}
+
+// One sensor's sentence: "NN号无线传感器被触发，把" [text] "发送给" [number].
+QWidget *SensorCell(SensorPageWidgets &w, int sensor)
+{
+    const Field &textField = FieldOf(SensorPageFields(), Name("Text", 2 * sensor - 1));
+    const Field &numberField = FieldOf(SensorPageFields(), Name("Text", 2 * sensor));
+    auto *cell = new QWidget;
+    auto *layout = new QVBoxLayout(cell);
+    layout->setContentsMargins(5, 3, 5, 3);
+    layout->setSpacing(2);
+    layout->addWidget(NamedLabel(Name("Label", textField.number()),
+                                 QStringLiteral("%1号无线传感器被触发，把").arg(sensor, 2, 10, QLatin1Char('0'))));
+
+    auto *text = new MultiLineBox(textField.controlName(), textField.maxLength);
+    text->setSizeTwips(1935, 495);
+    auto *textRow = new QHBoxLayout;
+    textRow->setSpacing(4);
+    textRow->addWidget(text);
+    textRow->addWidget(new RemainingCounter(text, RemainingCounter::Lines::Two), 1, Qt::AlignLeft);
+    layout->addLayout(textRow);
+
+    QLineEdit *number = PhoneNumberBox(numberField.controlName());
+    auto *numberRow = new QHBoxLayout;
+    numberRow->addWidget(NamedLabel(Name("Label", numberField.number()), QStringLiteral("发送给")));
+    numberRow->addWidget(number, 1);
+    layout->addLayout(numberRow);
+    layout->addStretch();
+
+    w.alarmTexts[sensor] = text;
+    w.numbers[sensor] = number;
+    return cell;
+}
+
+QWidget *ButtonCell(SensorPageWidgets &w)
+{
+    auto *cell = new QWidget;
+    auto *row = new QHBoxLayout(cell);
+    row->setSpacing(10);
+    w.exitButton = NamedButton(QStringLiteral("Command3"), QStringLiteral("退   出"));
+    w.returnButton = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回主页"));
+    w.writeButton = NamedButton(QStringLiteral("Command2"), QStringLiteral("立即写入本页设置"));
+    row->addStretch();
+    row->addWidget(w.exitButton);
+    row->addWidget(w.returnButton);
+    row->addWidget(w.writeButton);
+    row->addStretch();
+    return cell;
+}
+
+void SetFocusOrder(const SensorPageWidgets &w)
+{
+    QList<QWidget *> order;
+    for (int sensor = 1; sensor <= kSensorCount; ++sensor)
+        order << w.alarmTexts[sensor] << w.numbers[sensor];
+    order << w.returnButton << w.writeButton << w.exitButton;
+    ChainFocus(order);
+}
+
+// Builds the sensor page on `page`: a blue grid of ten sensor cells, three
+// to a row, with the buttons right of sensor 10. Sets the focus order.
+SensorPageWidgets BuildSensorPage(QWidget &page)
+{
+    SensorPageWidgets w;
+    auto *panel = new GridPanel(PageColors::kBlue);
+    for (int sensor = 1; sensor <= kSensorCount; ++sensor)
+        panel->grid()->addWidget(SensorCell(w, sensor), (sensor - 1) / kColumns,
+                                 (sensor - 1) % kColumns);
+    panel->grid()->addWidget(ButtonCell(w), kSensorCount / kColumns, 1, 1, kColumns - 1);
+
+    auto *layout = new QVBoxLayout(&page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(panel);
+    SetFocusOrder(w);
+    return w;
+}
+
+}  // namespace
+
+SensorPage::SensorPage(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
+             CloseHold &closeHold, const QWidget &mainPage)
+    : m_store(store),
+      m_messages(messages),
+      m_port(port),
+      m_closeHold(closeHold),
+      m_widgets(BuildSensorPage(*this)),
+      m_writeView(mainPage, waitWindow, *m_widgets.writeButton)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("  无线报警传感器内容设置"));
+    setWindowIcon(SensorPicture(32));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(PageFont());
+    setFixedSize(TwipsSize(*this, 8475, 5790));
+
+    connect(m_widgets.returnButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_widgets.writeButton, &QPushButton::clicked, this, &SensorPage::write);
+    connect(m_widgets.exitButton, &QPushButton::clicked, this, &SensorPage::exitRequested);
+
+    showValues(RestoreSensorPage(m_store));
+    ReportStoreErrors(m_store, m_messages,
+                      QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
+}
+
+SensorPageValues SensorPage::values() const
+{
+    SensorPageValues values;
+    for (int sensor = 1; sensor <= kSensorCount; ++sensor) {
+        values.text[2 * sensor - 1] = m_widgets.alarmTexts[sensor]->value();
+        values.text[2 * sensor] = m_widgets.numbers[sensor]->text();
+    }
+    return values;
+}
+
+void SensorPage::showValues(const SensorPageValues &values)
+{
+    for (int sensor = 1; sensor <= kSensorCount; ++sensor) {
+        m_widgets.alarmTexts[sensor]->setValue(values.text[2 * sensor - 1]);
+        m_widgets.numbers[sensor]->setText(values.text[2 * sensor]);
+    }
+}
+
+void SensorPage::write()
+{
+    m_closeHold.runWrite([this] {
+        WriteSensorPage(values(), m_port, m_store, m_messages, m_writeView);
+        ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    });
+}
+
+void SensorPage::closeEvent(QCloseEvent *event)
+{
+    // Closed now, the page would be gone under its running write.
+    if (m_closeHold.holds(*this, *event))
+        return;
+    // The main page shows first, so a window stays on the screen.
+    Q_EMIT returnRequested();
+    event->accept();
+}

@@ -1,0 +1,28 @@
+#include "profile_transfer.h"
+
+#include "page_settings.h"
+
+Profile ProfileFromStore(Store &store)
+{
+    return {RestoreMainPage(store).values, RestoreSensorPage(store), false};
+}
+
+void StoreProfile(Store &store, const Profile &profile)
+{
+    store.writeAll(BothPagesToStore(profile.main, profile.sensor));
+}
+
+ProfileParse ImportProfile(const QString &path, Store &store)
+{
+    ProfileParse parse = ReadProfileFile(path);
+    if (parse.profile) {
+        store.ensureDirectory();
+        StoreProfile(store, *parse.profile);
+    }
+    return parse;
+}
+
+QString ExportProfile(const QString &path, const Profile &profile)
+{
+    return WriteProfileFile(path, ProfileToJson(profile, profile.hasPassword), profile.hasPassword);
+}
