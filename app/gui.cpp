@@ -8,23 +8,6 @@
 #include "simulated_units.h"
 
 #include <QApplication>
-#include <QFileInfo>
-
-namespace {
-
-// alarmcfg-unit lies next to the program once installed; in the build tree
-// it lies where the build put it.
-QString SimulatedUnitProgram()
-{
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1String("/alarmcfg-unit");
-#ifdef ALARMCFG_UNIT_BUILD_PATH
-    if (!QFileInfo::exists(besideProgram))
-        return QStringLiteral(ALARMCFG_UNIT_BUILD_PATH);
-#endif
-    return besideProgram;
-}
-
-}  // namespace
 
 int RunGui(QApplication &app, const CommandLine &options)
 {
@@ -35,7 +18,7 @@ int RunGui(QApplication &app, const CommandLine &options)
     ComPortMap map = PortMapFor(options);
     SimulatedUnits units;
     if (options.simulate) {
-        const QString failure = units.start(SimulatedUnitProgram(), map);
+        const QString failure = units.start(map);
         if (!failure.isEmpty()) {
             messages.showError(QStringLiteral("模拟报警器"), failure);
             return 1;

@@ -140,14 +140,6 @@ private Q_SLOTS:
         QCOMPARE(Build(tag, pages).toHex(' '), expected.toHex(' '));
     }
 
-    // Only whole code units within the cap: an odd cap leaves its last byte alone.
-    void textOddCapWritesWholeUnits()
-    {
-        QByteArray field(6, char(0xAA));
-        EncodeText(field, 1, QStringLiteral("abc"), 3);
-        QCOMPARE(field.toHex(' '), QByteArray("aa 00 61 aa aa aa"));
-    }
-
     // F is the padding: a number ends at its first character that is no
     // digit, never carrying F (or A-E) between its digits.
     void numberEndsAtItsFirstNonDigit()

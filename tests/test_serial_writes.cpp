@@ -18,7 +18,7 @@
 #include "serial_link.h"
 #include "serial_port.h"
 #include "test_support.h"
-#include "unit_process.h"
+#include "logged_unit.h"
 #include "write_sequences.h"
 
 #include <QtTest>
@@ -159,7 +159,7 @@ private Q_SLOTS:
         QFETCH(QString, exchanges);
         QFETCH(int, received);
         const PageWrite page = sensorPage ? SensorPageWrite() : MainPageWrite();
-        UnitProcess unit(unitOptions);
+        LoggedUnit unit(unitOptions);
         SerialPort port;
         QCOMPARE(port.open(unit.device()), QString());
         MemoryStore store;
@@ -203,7 +203,7 @@ private Q_SLOTS:
     {
         QFETCH(int, chatterBytes);
         QFETCH(bool, eventLoop);
-        UnitProcess unit({"--chatter", QString::number(chatterBytes), "--silent-for", "COMSMSA3"});
+        LoggedUnit unit({"--chatter", QString::number(chatterBytes), "--silent-for", "COMSMSA3"});
         SerialPort port;
         QCOMPARE(port.open(unit.device()), QString());
         qint64 mostBuffered = 0;
@@ -240,7 +240,7 @@ private Q_SLOTS:
     {
         QFETCH(int, com);
         QFETCH(QString, named);
-        UnitProcess unit;
+        LoggedUnit unit;
         ComPortMap map;
         map.setOverride(1, unit.device());
         map.setOverride(2, QStringLiteral("/nonexistent/ttyS9"));
@@ -279,7 +279,7 @@ private Q_SLOTS:
         QFETCH(QString, page);
         QFETCH(QString, exchanges);
         QFETCH(int, received);
-        UnitProcess unit(unitOptions);
+        LoggedUnit unit(unitOptions);
         const Run run = alarmcfg({"--write", page, "--port", "COM1=" + unit.device()});
         QCOMPARE(run.out, Exchanges(exchanges));
         QCOMPARE(run.err.count(WriteFailureTitle()), exchanges.count(u'-'));
@@ -318,7 +318,7 @@ private Q_SLOTS:
         QFile blocker(QFileInfo(historyPath()).path());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        UnitProcess unit(unitOptions);
+        LoggedUnit unit(unitOptions);
         const Run run = alarmcfg({"--write", "all", "--port", "COM1=" + unit.device()});
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.err.count(historyPath()), 1);
@@ -392,9 +392,9 @@ private Q_SLOTS:
         const QTemporaryDir cable;
         const QString link = cable.filePath(QStringLiteral("tty"));
         const auto connect = [&](int k) {
-            return std::make_unique<UnitProcess>(QStringList{"--link", link} + units[k].split(u' ', Qt::SkipEmptyParts));
+            return std::make_unique<LoggedUnit>(QStringList{"--link", link} + units[k].split(u' ', Qt::SkipEmptyParts));
         };
-        std::unique_ptr<UnitProcess> unit = connect(0);
+        std::unique_ptr<LoggedUnit> unit = connect(0);
         QProcess process;
         process.setProcessEnvironment(environment());
         process.setWorkingDirectory(m_config->path());
@@ -439,7 +439,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, page);
         QFETCH(QStringList, stored);
-        UnitProcess unit;
+        LoggedUnit unit;
         FileStore store = settings();
         store.ensureDirectory();
         for (int k = 0; k < stored.size(); k += 2)
@@ -485,7 +485,7 @@ private Q_SLOTS:
                                    : file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        UnitProcess unit;
+        LoggedUnit unit;
         for (const QStringList &extra : {QStringList{"--dry-run"}, QStringList{"--port", "COM1=" + unit.device()}}) {
             const Run run = alarmcfg(QStringList{"--write", page} + extra);
             QCOMPARE(run.exitCode, 1);
@@ -508,7 +508,7 @@ private Q_SLOTS:
     // every block reaches the unit and the exit status is the unit's.
     void closedStandardOutput()
     {
-        UnitProcess unit;
+        LoggedUnit unit;
         const Run run = alarmcfg({"--write", "all", "--port", "COM1=" + unit.device()}, [] {
             int ends[2];
             if (::pipe(ends) == 0) {
@@ -562,7 +562,7 @@ private Q_SLOTS:
     void malformedCommandLines()
     {
         QFETCH(QStringList, arguments);
-        UnitProcess unit;
+        LoggedUnit unit;
         const Run run = alarmcfg(QStringList{"--port", "COM1=" + unit.device()} + arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
@@ -582,7 +582,7 @@ private Q_SLOTS:
         profile.sensor.text[20] = QStringLiteral("13800138000");
         const QString path = m_config->filePath(QStringLiteral("car.json"));
         QVERIFY(WriteProfileFile(path, ProfileToJson(profile, false)).isEmpty());
-        UnitProcess unit;
+        LoggedUnit unit;
         QProcess pages;
         QProcessEnvironment environment = this->environment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -641,7 +641,7 @@ private Q_SLOTS:
         QVERIFY(RestoreSensorPage(store) == sensors);
 
         QVERIFY(QDir(store.directory()).removeRecursively());
-        UnitProcess unit;
+        LoggedUnit unit;
         QCOMPARE(alarmcfg({"--write", "all", "--profile", profile, "--port", "COM1=" + unit.device()}).exitCode, 0);
         main.text[15] = QStringLiteral("天下太平");
         QCOMPARE(unit.bytes(), MainPageBlocks(main) + SensorPageBlocks(sensors));

@@ -40,7 +40,7 @@ inline SensorPageValues TypedSensorPage()
 }
 
 // One shared record of what a write did, in order: "send COMSMSA2",
-// "store k1", "show", "place", "timer", "close", "enable 0", "message <title>".
+// "store k1", "show", "place", "timer", "close", "pause", "enable 0", "message <title>".
 using EventLog = QStringList;
 
 // A scripted serial line. For each block written, `replies` says which bytes
@@ -140,6 +140,7 @@ public:
     void showWaitWindow() override { m_log->append("show"); }
     void startWaitTimer() override { m_log->append("timer"); }
     void closeWaitWindow() override { m_log->append("close"); }
+    void pauseBetweenBlocks() override { m_log->append("pause"); }
     void blockExchanged(const QByteArray &tag, bool answered) override
     {
         exchanges << QString::fromLatin1(tag) + (answered ? " answered" : " not answered");

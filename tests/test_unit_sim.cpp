@@ -5,7 +5,7 @@
 #include "exchange.h"
 #include "serial_port.h"
 #include "test_support.h"
-#include "unit_process.h"
+#include "logged_unit.h"
 #include "write_sequences.h"
 
 #include <QRandomGenerator>
@@ -109,7 +109,7 @@ private Q_SLOTS:
     // but for the tags the unit is told to be silent for.
     void unitAnswersAndLogsBlocks()
     {
-        UnitProcess unit({"--silent-for", "COMSMSA3"});
+        LoggedUnit unit({"--silent-for", "COMSMSA3"});
         SerialPort port;
         QCOMPARE(port.open(unit.device()), QString());
         RecordingMessages messages;

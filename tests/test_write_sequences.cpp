@@ -124,14 +124,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("events");
         QTest::newRow("main: unit answers all") << false << "yyyyyy"
-            << "enable 0, A2, place, show, AB, phrases, A3, A7, alarm, A5, A4, show, place, timer, store Check1, enable 1";
+            << "enable 0, A2, place, show, pause, AB, phrases, pause, A3, pause, A7, alarm, pause, A5, pause, A4, "
+               "show, place, timer, store Check1, enable 1";
         QTest::newRow("main: unit absent") << false << ""
-            << "enable 0, A2, fail, phrases, A3, fail, A7, fail, alarm, A5, fail, A4, fail, store Check1, enable 1";
+            << "enable 0, A2, fail, phrases, pause, A3, fail, pause, A7, fail, alarm, pause, A5, fail, pause, A4, fail, "
+               "store Check1, enable 1";
         // A wait window left open with a still bar would look like a write in progress.
         QTest::newRow("main: first answered, last not") << false << "yyyyyn"
-            << "enable 0, A2, place, show, AB, phrases, A3, A7, alarm, A5, A4, fail, close, store Check1, enable 1";
+            << "enable 0, A2, place, show, pause, AB, phrases, pause, A3, pause, A7, alarm, pause, A5, pause, A4, fail, "
+               "close, store Check1, enable 1";
         QTest::newRow("main: first not, last answered") << false << "nyyyy"
-            << "enable 0, A2, fail, phrases, A3, A7, alarm, A5, A4, show, place, timer, store Check1, enable 1";
+            << "enable 0, A2, fail, phrases, pause, A3, pause, A7, alarm, pause, A5, pause, A4, show, place, timer, "
+               "store Check1, enable 1";
         QTest::newRow("sensor: unit answers both") << true << "yy"
             << "enable 0, A8, place, show, AH, show, place, timer, enable 1, sensors";
         QTest::newRow("sensor: unit absent") << true << "" << "enable 0, A8, fail, enable 1, sensors";

@@ -83,7 +83,7 @@ int main(int argc, char **argv)
     QTemporaryDir settings;
     ComPortMap map;
     SimulatedUnits units;
-    const QString failure = units.start(QStringLiteral(ALARMCFG_UNIT), map);
+    const QString failure = units.start(map);
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "render-pages: %s\n", qUtf8Printable(failure));
         return 1;

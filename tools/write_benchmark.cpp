@@ -7,11 +7,11 @@
 #include "file_store.h"
 #include "page_settings.h"
 #include "serial_link.h"
+#include "unit_process.h"
 #include "write_sequences.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -39,17 +39,15 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
 
-    QProcess unit;
-    unit.start(QCoreApplication::applicationDirPath() + QStringLiteral("/alarmcfg-unit"),
-               {QStringLiteral("--pace"), QStringLiteral("--log"), QStringLiteral("/dev/null")});
-    if (!unit.waitForStarted() || !unit.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "the simulated unit did not start\n");
+    UnitProcess unit;
+    if (const QString failure = unit.start({QStringLiteral("--pace"), QStringLiteral("--log"), QStringLiteral("/dev/null")});
+        !failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
         return 1;
     }
-    const QString device = QString::fromLocal8Bit(unit.readLine()).trimmed();
 
     ComPortMap map;
-    map.setOverride(1, device);
+    map.setOverride(1, unit.device());
     SerialLink link(map);
     if (const QString error = link.select(1); !error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
@@ -87,7 +85,5 @@ int main(int argc, char **argv)
         << Qt::endl;
     out << QStringLiteral("ratio: %1").arg(median / lowerBound, 0, 'f', 3) << Qt::endl;
     link.close();
-    unit.terminate();
-    unit.waitForFinished(3000);
     return 0;
 }

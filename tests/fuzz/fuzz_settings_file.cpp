@@ -6,10 +6,11 @@
 #include "fuzz_check.h"
 #include "page_settings.h"
 #include "settings_file.h"
-#include "settings_keys.h"
+#include "page_fields.h"
 
 #include <QMap>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -50,25 +51,25 @@ QByteArray WithoutFinalLineEnd(QByteArray bytes)
     return bytes;
 }
 
-int ControlNumber(const SettingsKey &field)
-{
-    return QByteArray(field.control).mid(4).toInt();  // "Text16" -> 16
-}
-
 // A one-line field takes the value up to its first CR or LF.
-QString ValueOf(const SettingsKey &field, const QString &value)
+QString ValueOf(const Field &field, const QString &value)
 {
     static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-    return field.lines == Lines::One ? value.left(value.indexOf(lineBreak)) : value;
+    return field.type != FieldType::MultiLineText ? value.left(value.indexOf(lineBreak)) : value;
 }
 
-void CheckTexts(const QString *restored, const SettingsKey *fields, size_t count,
-                const std::optional<QString> &value)
+template<typename Values>
+void CheckTexts(const Values &restored, const FieldTable &table, const std::optional<QString> &value)
 {
-    for (size_t k = 0; k < count; ++k)
-        if (fields[k].kind == ValueKind::Text)
-            FUZZ_CHECK(restored[ControlNumber(fields[k])]
-                       == (value ? ValueOf(fields[k], *value) : QString::fromUtf8(fields[k].defaultValue)));
+    for (const Field &field : table)
+        if (field.isText() && field.key)
+            FUZZ_CHECK(restored.text[field.number()] == (value ? ValueOf(field, *value) : field.defaultText()));
+}
+
+// The number of files a page's fields are stored in.
+int StoredFields(const FieldTable &table)
+{
+    return int(std::count_if(table.begin(), table.end(), [](const Field &field) { return field.key != nullptr; }));
 }
 
 }  // namespace
@@ -87,19 +88,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Every file of both pages holds these bytes.
     BytesStore store;
-    for (const SettingsKey &field : kMainPageKeys)
-        store.files[QString::fromLatin1(field.key)] = bytes;
-    for (const SettingsKey &field : kSensorPageKeys)
-        store.files[QString::fromLatin1(field.key)] = bytes;
+    for (const FieldTable *table : {&MainPageFields(), &SensorPageFields()})
+        for (const Field &field : *table)
+            if (field.key)
+                store.files[field.settingsKey()] = bytes;
     const QMap<QString, QByteArray> before = store.files;
     const MainPageSettings main = RestoreMainPage(store);
     const SensorPageValues sensors = RestoreSensorPage(store);
     FUZZ_CHECK(store.files == before);  // a file that exists is never rewritten by a restore
     if (!value)  // every field reports its unreadable file once
-        FUZZ_CHECK(store.takeErrors().size() == int(kMainPageKeys.size() + kSensorPageKeys.size()));
-    CheckTexts(main.values.text.data(), kMainPageKeys.data(), kMainPageKeys.size(), value);
-    CheckTexts(sensors.text.data(), kSensorPageKeys.data(), kSensorPageKeys.size(), value);
-    FUZZ_CHECK(main.values.check1 >= 0 && main.values.check1 <= 2);
+        FUZZ_CHECK(store.takeErrors().size() == StoredFields(MainPageFields()) + StoredFields(SensorPageFields()));
+    CheckTexts(main.values, MainPageFields(), value);
+    CheckTexts(sensors, SensorPageFields(), value);
+    FUZZ_CHECK(int(main.values.ringTone) >= 0 && int(main.values.ringTone) <= 2);
     FUZZ_CHECK(main.values.text[15] == RewritePasswordField().defaultText());
 
     // What the write and the exit buttons store, the next load restores.

@@ -13,8 +13,8 @@
 
 namespace {
 
-void CheckPage(const std::vector<const BlockLayout *> &layouts, const BlockInput &input,
-               const QList<ValidationProblem> &problems)
+template<typename Values>
+void CheckPage(Page page, const Values &values, const QList<ValidationProblem> &problems)
 {
     QSet<QString> refused;
     const QString description = DescribeProblems(problems);
@@ -24,15 +24,17 @@ void CheckPage(const std::vector<const BlockLayout *> &layouts, const BlockInput
         FUZZ_CHECK(description.contains(problem.message));
     }
 
-    for (const BlockLayout *layout : layouts) {
-        const QByteArray block = BuildBlock(*layout, input);
-        FUZZ_CHECK(block.size() == layout->size && block.startsWith(layout->tag));
+    for (const BlockLayout &layout : AllBlockLayouts()) {
+        if (layout.page != page)
+            continue;
+        const QByteArray block = BuildBlock(layout, values);
+        FUZZ_CHECK(block.size() == layout.size && block.startsWith(layout.tag));
         const std::optional<DecodedBlock> decoded = DecodeBlock(block);
-        FUZZ_CHECK(decoded && decoded->layout == layout);
+        FUZZ_CHECK(decoded && decoded->layout == &layout);
         FUZZ_CHECK(RebuildBlock(*decoded) == block);
 
-        for (const FieldLayout &field : layout->fields) {
-            const QString &typed = input.text[field.control];
+        for (const FieldLayout &field : layout.fields) {
+            const QString &typed = values.text[field.control];
             if (refused.contains(QStringLiteral("Text%1").arg(field.control)))
                 continue;
             if (field.kind == FieldKind::Text) {
@@ -52,9 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider provider(data, size);
     const MainPageValues main = ConsumeMainPage(provider);
     const SensorPageValues sensors = ConsumeSensorPage(provider);
-    CheckPage({BlockLayoutOf("COMSMSA2"), BlockLayoutOf("COMSMSAB"), BlockLayoutOf("COMSMSA3"), BlockLayoutOf("COMSMSA7"),
-               BlockLayoutOf("COMSMSA5"), BlockLayoutOf("COMSMSA4")},
-              InputOf(main), ValidateMainPage(main));
-    CheckPage({BlockLayoutOf("COMSMSA8"), BlockLayoutOf("COMSMSAH")}, InputOf(sensors), ValidateSensorPage(sensors));
+    CheckPage(Page::Main, main, ValidateMainPage(main));
+    CheckPage(Page::Sensor, sensors, ValidateSensorPage(sensors));
     return 0;
 }

@@ -25,7 +25,7 @@ inline MainPageValues ConsumeMainPage(FuzzedDataProvider &data)
     for (size_t n = 1; n < values.text.size(); ++n)
         values.text[n] = ConsumeText(data);
     values.alarmMode = AlarmMode(data.ConsumeIntegralInRange(0, 3));
-    values.check1 = data.ConsumeIntegralInRange(0, 2);
+    values.ringTone = RingTone(data.ConsumeIntegralInRange(0, 2));
     return values;
 }
 

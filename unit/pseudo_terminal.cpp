@@ -1,5 +1,7 @@
 #include "pseudo_terminal.h"
 
+#include <QStringList>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -65,4 +67,25 @@ void PseudoTerminal::close()
             ::close(*fd);
         *fd = -1;
     }
+}
+
+QString PseudoTerminal::lineSettingsProblem() const
+{
+    termios settings{};
+    if (tcgetattr(m_master, &settings) != 0)
+        return SystemError("tcgetattr");
+    QStringList problems;
+    if (cfgetispeed(&settings) != B9600 || cfgetospeed(&settings) != B9600)
+        problems << QStringLiteral("not 9600 baud");
+    if ((settings.c_cflag & CSIZE) != CS8)
+        problems << QStringLiteral("not 8 data bits");
+    if (settings.c_cflag & PARENB)
+        problems << QStringLiteral("parity");
+    if (settings.c_cflag & CSTOPB)
+        problems << QStringLiteral("two stop bits");
+    if (settings.c_cflag & CRTSCTS)
+        problems << QStringLiteral("hardware flow control");
+    if (settings.c_iflag & (IXON | IXOFF))
+        problems << QStringLiteral("software flow control");
+    return problems.join(QStringLiteral(", "));
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QString>
+#include <array>
 #include <memory>
-#include <vector>
 
 class ComPortMap;
-class QProcess;
+class UnitProcess;
+class QString;
 
 // `alarmcfg --simulate`: one simulated alarm unit (alarmcfg-unit) on a
 // pseudo-terminal behind each of COM1 to COM4, started with the program and
@@ -19,10 +19,10 @@ public:
     SimulatedUnits &operator=(const SimulatedUnits &) = delete;
     ~SimulatedUnits();
 
-    // Starts `program` four times and maps COMk to the k-th unit's device.
+    // Starts the four units and maps COMk to the k-th unit's device.
     // Returns an empty string, or why a unit could not be started.
-    QString start(const QString &program, ComPortMap &map);
+    QString start(ComPortMap &map);
 
 private:
-    std::vector<std::unique_ptr<QProcess>> m_units;
+    std::array<std::unique_ptr<UnitProcess>, 4> m_units;
 };

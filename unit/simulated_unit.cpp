@@ -68,7 +68,14 @@ void SimulatedUnit::handle(const FramedPiece &piece, qint64 doneNs)
 
 bool SimulatedUnit::answers(const QByteArray &block) const
 {
-    return !m_behaviour.silent && !m_behaviour.silentFor.contains(block.left(kTagSize));
+    if (m_behaviour.silent || m_behaviour.silentFor.contains(block.left(kTagSize)))
+        return false;
+    // A real unit hears only noise on a line set up otherwise.
+    if (const QString problem = m_terminal.lineSettingsProblem(); !problem.isEmpty()) {
+        qWarning("alarmcfg-unit: no answer, the line is wrong: %s", qUtf8Printable(problem));
+        return false;
+    }
+    return true;
 }
 
 void SimulatedUnit::write(const QByteArray &bytes)

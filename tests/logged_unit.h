@@ -1,34 +1,27 @@
 #pragma once
 
+#include "unit_process.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
-// The simulated alarm unit as a separate process on a pseudo-terminal, with
-// its log of received blocks in a temporary file.
-class UnitProcess
+// The simulated alarm unit on a pseudo-terminal, with its log of received
+// blocks in a temporary file.
+class LoggedUnit
 {
 public:
-    explicit UnitProcess(const QStringList &options = {})
+    explicit LoggedUnit(const QStringList &options = {})
     {
-        m_process.start(QStringLiteral(ALARMCFG_UNIT), QStringList{QStringLiteral("--log"), logPath()} + options);
-        if (m_process.waitForStarted() && m_process.waitForReadyRead(5000))
-            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        m_process.start(QStringList{QStringLiteral("--log"), logPath()} + options);
     }
-    ~UnitProcess() { unplug(); }
 
     // Ends the unit, which closes its side of the line: the cable is pulled.
-    void unplug()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-    }
+    void unplug() { m_process.stop(); }
 
     // The pseudo-terminal's device, empty when the unit did not start.
-    QString device() const { return m_device; }
+    QString device() const { return m_process.device(); }
     // The bytes of the blocks the unit received, as it logged them: all of
     // them, or those logged since the last call.
     QList<QByteArray> bytes() const
@@ -64,7 +57,6 @@ private:
     }
 
     QTemporaryDir m_dir;
-    QProcess m_process;
-    QString m_device;
+    UnitProcess m_process;
     qint64 m_taken = 0;  // log bytes takeBytes() has read
 };

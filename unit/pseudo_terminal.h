@@ -22,6 +22,13 @@ public:
     // Closes both sides: the tool's port sees a hang-up, as when the cable is pulled.
     void close();
 
+    // What the tool's port set on the line that the unit cannot talk over:
+    // anything but 9600 baud, 8 data bits, no parity, one stop bit and no
+    // flow control. Empty when the line is right. On Linux the master side
+    // reports the settings the slave side was given, except that a
+    // pseudo-terminal always keeps 8 data bits without parity.
+    QString lineSettingsProblem() const;
+
     int masterFd() const { return m_master; }
     const QString &devicePath() const { return m_devicePath; }
 

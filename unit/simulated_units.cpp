@@ -1,0 +1,44 @@
+#include "simulated_units.h"
+
+#include "com_port_map.h"
+#include "unit_process.h"
+
+#include <cstdio>
+
+namespace {
+
+void ForwardLog(QProcess &unit, int com)
+{
+    while (unit.canReadLine()) {
+        const QByteArray line = unit.readLine();
+        std::fprintf(stdout, "COM%d %s", com, line.constData());
+    }
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+SimulatedUnits::SimulatedUnits() = default;
+
+// The units are asked to end together, so stopping them takes one wait, not four.
+SimulatedUnits::~SimulatedUnits()
+{
+    for (const std::unique_ptr<UnitProcess> &unit : m_units)
+        if (unit)
+            unit->process().terminate();
+}
+
+QString SimulatedUnits::start(ComPortMap &map)
+{
+    for (int com = 1; com <= int(m_units.size()); ++com) {
+        auto unit = std::make_unique<UnitProcess>();
+        if (const QString failure = unit->start(); !failure.isEmpty())
+            return failure;
+        map.setOverride(com, unit->device());
+        QProcess *process = &unit->process();
+        QObject::connect(process, &QProcess::readyReadStandardOutput, process,
+                         [process, com] { ForwardLog(*process, com); });
+        m_units[com - 1] = std::move(unit);
+    }
+    return {};
+}
