@@ -13,14 +13,14 @@ class RandomPages
 public:
     explicit RandomPages(quint32 seed) : m_random(seed) {}
 
-    QString text(int maxUnits)
+    QString text(int maxUnits, bool oneLine = false)
     {
         static const QString pieces[] = {u"车"_qs, u"被碰"_qs, u"请查看！"_qs, u"后备箱"_qs, u"Door "_qs, u"ALARM"_qs,
                                          u"x"_qs, u"，"_qs, u"ＡＢ"_qs, u"\r\n"_qs, u"\U0001F697"_qs, u"　"_qs, u"%1"_qs};
         QString text;
         for (int n = m_random.bounded(8); n > 0; --n) {
             const QString &piece = pieces[m_random.bounded(int(std::size(pieces)))];
-            if (text.size() + piece.size() <= maxUnits)
+            if (text.size() + piece.size() <= maxUnits && !(oneLine && piece.startsWith(u'\r')))
                 text += piece;
         }
         return text;
@@ -44,7 +44,7 @@ public:
         using namespace MainPageControls;
         MainPageValues values;
         for (int control : {kFuelCutPhrase, kFuelRestorePhrase, kArmPhrase, kDisarmPhrase})
-            values.text[control] = text(11);
+            values.text[control] = text(11, true);  // one-line boxes
         for (int k = 0; k < 4; ++k)  // the password: four Chinese characters
             values.text[kRewritePassword] += QChar(char16_t(0x4E00 + m_random.bounded(0x51A6)));
         values.text[kVibrationAlarmText] = text(60);
