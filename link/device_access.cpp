@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #ifdef Q_OS_UNIX
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <grp.h>
