@@ -32,7 +32,7 @@ QString PermissionReason(const DeviceAccess &access)
         return denied + QStringLiteral("当前用户已在该设备的 %1 组中，但系统仍不允许读写；请管理员检查该设备的权限。")
                             .arg(access.group);
     const QString owner = access.group.isEmpty() ? QStringLiteral("该设备没有可以加入的组")
-                          : access.groupMayReadWrite
+                          : access.group == QLatin1String("root") || access.groupMayReadWrite
                               ? QStringLiteral("该设备属于 %1 组").arg(access.group)
                               : QStringLiteral("该设备的 %1 组没有读写权限").arg(access.group);
     return denied + owner
