@@ -6,6 +6,7 @@
 #include "option_group.h"
 #include "page_settings.h"
 #include "page_style.h"
+#include "port_status.h"
 #include "profile.h"
 #include "profile_menu.h"
 #include "sensor_picture.h"
@@ -37,11 +38,6 @@ int CheckNumber(Qt::CheckState state)
     return int(std::find(kCheckStates.begin(), kCheckStates.end(), state) - kCheckStates.begin());
 }
 
-QString PortFailureTitle()
-{
-    return QStringLiteral("串口设置");
-}
-
 QString ProfileTitle()
 {
     return QStringLiteral("配置文件");
@@ -53,9 +49,9 @@ Form1::Form1(SerialLink &link, Store &store, MessageSink &messages, bool simulat
     : m_link(link),
       m_store(store),
       m_messages(messages),
-      m_simulatedUnit(simulatedUnit),
       m_widgets(BuildMainPage(*this)),
-      m_writeView(*this, m_waitWindow, *m_widgets.command1)
+      m_writeView(*this, m_waitWindow, *m_widgets.command1),
+      m_ports(new PortStatus(link, *m_widgets.comOptions, *m_widgets.portStatus, messages, simulatedUnit, *this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("  GSM车载防盗报警器设置软件 V1.0"));
@@ -67,10 +63,8 @@ Form1::Form1(SerialLink &link, Store &store, MessageSink &messages, bool simulat
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft());
 
-    for (int com = 1; com <= 4; ++com)
-        m_widgets.comOptions->button(com)->setToolTip(m_link.map().describe(com));
     connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
-            [this] { reportPortFailure(selectPort()); });
+            [this] { m_ports->report(selectPort()); });
     connect(menu, &ProfileMenu::importRequested, this, &Form1::importProfile);
     connect(menu, &ProfileMenu::exportRequested, this, &Form1::exportProfile);
     connect(m_widgets.command1, &QPushButton::clicked, this, &Form1::write);
@@ -97,7 +91,7 @@ void Form1::load()
         portFailure = restoreFailure;  // COM1's failure no longer matters
     ReportStoreErrors(m_store, m_messages,
                       QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
-    reportPortFailure(portFailure);
+    m_ports->report(portFailure);  // once the page shows
 }
 
 QString Form1::restoreComOptions(const std::array<bool, 4> &stored)
@@ -117,29 +111,7 @@ QString Form1::restoreComOptions(const std::array<bool, 4> &stored)
 
 QString Form1::selectPort()
 {
-    const QString failure = m_link.select(selectedCom());
-    showPortStatus();
-    return failure;
-}
-
-void Form1::showPortStatus()
-{
-    const int com = m_link.commPort();
-    QString text = m_link.map().describe(com);
-    if (m_simulatedUnit)
-        text += QStringLiteral("（模拟报警器）");
-    const bool open = m_link.port().isOpen();
-    text += open ? QStringLiteral("\n已打开") : QStringLiteral("\n未打开");
-    m_widgets.portStatus->setText(text);
-    QPalette colours = m_widgets.portStatus->palette();
-    colours.setColor(QPalette::WindowText, open ? PageColors::kGreen : PageColors::kDarkRed);
-    m_widgets.portStatus->setPalette(colours);
-}
-
-void Form1::reportPortFailure(const QString &failure)
-{
-    if (!failure.isEmpty())
-        m_messages.showError(PortFailureTitle(), failure);
+    return m_ports->select(selectedCom());
 }
 
 MainPageValues Form1::values() const
@@ -177,8 +149,10 @@ Form2 *Form1::sensorPage() const
 void Form1::write()
 {
     m_closeHold.runWrite([this] {
-        WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
-        ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+        m_ports->runWrite([this] {
+            WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
+            ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+        });
     });
 }
 
@@ -212,7 +186,7 @@ bool Form1::exportProfile(const QString &path, bool includePassword)
 void Form1::openSensorPage()
 {
     if (!m_sensorPage) {
-        m_sensorPage = new Form2(m_store, m_messages, m_link.port(), m_waitWindow, m_closeHold, *this);
+        m_sensorPage = new Form2(m_store, m_messages, m_link.port(), *m_ports, m_waitWindow, m_closeHold, *this);
         connect(m_sensorPage, &Form2::returnRequested, this, &Form1::returnFromSensorPage);
         connect(m_sensorPage, &Form2::exitRequested, this, &Form1::exitProgram);
     }

@@ -4,6 +4,7 @@
 #include "multi_line_box.h"
 #include "page_settings.h"
 #include "page_style.h"
+#include "port_status.h"
 #include "sensor_picture.h"
 #include "store_errors.h"
 #include "twips.h"
@@ -13,11 +14,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-Form2::Form2(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
+Form2::Form2(Store &store, MessageSink &messages, Port &port, PortStatus &portStatus, WaitWindowSlot &waitWindow,
              CloseHold &closeHold, const QWidget &mainPage)
     : m_store(store),
       m_messages(messages),
       m_port(port),
+      m_portStatus(portStatus),
       m_closeHold(closeHold),
       m_widgets(BuildSensorPage(*this)),
       m_writeView(mainPage, waitWindow, *m_widgets.command2)
@@ -59,8 +61,10 @@ void Form2::showValues(const SensorPageValues &values)
 void Form2::write()
 {
     m_closeHold.runWrite([this] {
-        WriteSensorPage(values(), m_port, m_store, m_messages, m_writeView);
-        ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+        m_portStatus.runWrite([this] {
+            WriteSensorPage(values(), m_port, m_store, m_messages, m_writeView);
+            ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+        });
     });
 }
 

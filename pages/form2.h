@@ -9,6 +9,7 @@
 class CloseHold;
 class MessageSink;
 class Port;
+class PortStatus;
 class Store;
 class WaitWindowSlot;
 
@@ -22,9 +23,10 @@ class Form2 : public QWidget
     Q_OBJECT
 
 public:
-    // `mainPage` places the wait window; `port` is the main page's open port;
+    // `mainPage` places the wait window; `port` is the main page's open port,
+    // which `portStatus` selects again for a write where needed;
     // `closeHold` is the main page's, which holds closes during writes.
-    Form2(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
+    Form2(Store &store, MessageSink &messages, Port &port, PortStatus &portStatus, WaitWindowSlot &waitWindow,
           CloseHold &closeHold, const QWidget &mainPage);
 
     SensorPageValues values() const;
@@ -45,6 +47,7 @@ private:
     Store &m_store;
     MessageSink &m_messages;
     Port &m_port;
+    PortStatus &m_portStatus;
     CloseHold &m_closeHold;
     SensorPageWidgets m_widgets;
     PageWriteView m_writeView;
