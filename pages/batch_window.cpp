@@ -6,6 +6,7 @@
 #include "profile.h"
 #include "serial_link.h"
 #include "validation.h"
+#include "window_history.h"
 #include "write_outcome.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTime>
 #include <QVBoxLayout>
 
 namespace {
@@ -121,9 +123,8 @@ void BatchWindow::writeNextUnit()
     MemoryStore discarded;  // a write from a profile stores nowhere
     const UnitWrite written = WriteUnit(m_pages, m_link.port(), discarded, m_messages, m_view,
                                         [&](UnitPage page, const WriteResult &result) {
-                                            const QString problem = RecordWrite(m_history, UnitPageRecord(m_pages, page, result, origin));
-                                            if (!problem.isEmpty())
-                                                m_messages.showError(QStringLiteral("写入记录"), problem);
+                                            RecordWindowWrite(m_history, m_messages,
+                                                              UnitPageRecord(m_pages, page, result, origin));
                                         });
     (written.succeeded() ? m_succeeded : m_failed) += 1;
     m_units->addItem(UnitLine(m_succeeded + m_failed, origin, written));

@@ -1,6 +1,6 @@
 #include "screen_fit.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
