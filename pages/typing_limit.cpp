@@ -122,8 +122,11 @@ QLabel *LeftOutNote(QLineEdit *box, QWidget *parent)
 {
     QLabel *note = WarningLabel(box->objectName() + QLatin1String("LeftOut"), QString(), parent);
     note->setWordWrap(false);
+    note->hide();
     if (const TypingLimit *limit = LimitOf(box))
-        QObject::connect(limit, &TypingLimit::changeTaken, note,
-                [note](int leftOut) { note->setText(leftOut > 0 ? LeftOutText(leftOut) : QString()); });
+        QObject::connect(limit, &TypingLimit::changeTaken, note, [note](int leftOut) {
+            note->setText(leftOut > 0 ? LeftOutText(leftOut) : QString());
+            note->setVisible(leftOut > 0);
+        });
     return note;
 }

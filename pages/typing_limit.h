@@ -60,5 +60,5 @@ int CharacterCount(const QString &text);
 QString LeftOutText(int characters, bool twoLines = false);
 
 // A small note in dark red beside a box made by TextBox() or PhoneNumberBox():
-// empty, it says how much of a change was left out until the box changes again.
+// hidden, it shows how much of a change was left out until the box changes again.
 QLabel *LeftOutNote(QLineEdit *box, QWidget *parent = nullptr);
