@@ -11,6 +11,7 @@
 #include "read_only_store.h"
 #include "repeat_write.h"
 #include "serial_link.h"
+#include "unit_write.h"
 #include "validation.h"
 #include "write_failure_note.h"
 #include "write_sequences.h"
@@ -109,19 +110,13 @@ bool Write(const Pages &pages, const CommandLine &options, Store &store, History
                              options.profile.isEmpty() ? CommandLineSource()
                                                        : ProfileSource(QFileInfo(options.profile).absoluteFilePath())};
     BlockLineView view;
-    bool succeeded = true;
-    if (pages.writeMain) {
-        const WriteResult result = WriteMainPage(pages.main, link.port(), store, messages, view);
-        Record(history, MainPageRecord(pages.main, result, origin));
-        succeeded &= result.succeeded();
-    }
-    if (pages.writeSensor) {
-        const WriteResult result = WriteSensorPage(pages.sensor, link.port(), store, messages, view);
-        Record(history, SensorPageRecord(pages.sensor, result, origin));
-        succeeded &= result.succeeded();
-    }
+    const UnitPages unit{pages.main, pages.sensor, pages.writeMain, pages.writeSensor};
+    const UnitWrite written = WriteUnit(unit, link.port(), store, messages, view,
+                                        [&](UnitPage page, const WriteResult &result) {
+                                            Record(history, UnitPageRecord(unit, page, result, origin));
+                                        });
     link.close();
-    return succeeded;
+    return written.succeeded();
 }
 
 }  // namespace
