@@ -53,6 +53,15 @@ struct OptionTable
         QStringLiteral("port"),
         QStringLiteral("Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
         QStringLiteral("COMk=DEVICE")};
+    const QCommandLineOption com{
+        QStringLiteral("com"),
+        QStringLiteral("With --write: write to the option COMk (1 to 4) instead of the stored choice; "
+                       "a single --port selects its option too. Nothing is stored."),
+        QStringLiteral("k")};
+    const QCommandLineOption listPorts{
+        QStringLiteral("list-ports"),
+        QStringLiteral("List the serial devices behind COM1 to COM4 and any others, with their adapters, "
+                       "access and users; opens none.")};
     const QCommandLineOption repeat{
         QStringLiteral("repeat"),
         QStringLiteral("With --write: write one unit after another; Enter goes on to the next, q stops.")};
@@ -71,7 +80,7 @@ struct OptionTable
             QStringLiteral("Configuration tool for the TQ18/TQ18G GSM car alarm.\n"
                            "Without options it opens the settings pages."));
         parser.addOptions({help, version, write, dryRun, repeat, profile, exportFile, importFile, includePassword,
-                           password, port, simulate, history});
+                           password, port, com, listPorts, simulate, history});
         parser.addPositionalArgument(QStringLiteral("profile"),
                                      QStringLiteral("Open the pages with this profile imported."),
                                      QStringLiteral("[profile]"));
@@ -96,7 +105,8 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
 {
     const QCommandLineParser &parser = table.parser;
     for (const QCommandLineOption *once :
-         {&table.write, &table.profile, &table.exportFile, &table.importFile, &table.password, &table.history}) {
+         {&table.write, &table.profile, &table.exportFile, &table.importFile, &table.password, &table.history,
+          &table.com}) {
         if (parser.values(*once).size() > 1)
             return QStringLiteral("%1 is given more than once.").arg(Name(*once));
     }
@@ -115,7 +125,9 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
         {table.password, mode == Mode::Write || (mode == Mode::Export && options.includePassword),
          QStringLiteral("--password goes with --write, or with --export and --include-password.")},
         {table.simulate, mode == Mode::Window,
-         QStringLiteral("--simulate opens the pages; it does not go with --write, --export, --import or --history.")},
+         QStringLiteral("--simulate opens the pages; it does not go with --write, --export, --import, --history "
+                        "or --list-ports.")},
+        {table.com, mode == Mode::Write, QStringLiteral("--com goes with --write.")},
     };
     for (const Pairing &pairing : pairings) {
         if (parser.isSet(pairing.option) && !pairing.taken)
@@ -123,9 +135,11 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
     }
 
     for (const QString &assignment : options.portOverrides) {
-        if (!ComPortMap().setOverride(assignment))
+        if (ComPortMap::overriddenOption(assignment) == 0)
             return QStringLiteral("--port takes COMk=DEVICE with k from 1 to 4, not \"%1\".").arg(assignment);
     }
+    if (parser.isSet(table.com) && (options.com < 1 || options.com > 4))
+        return QStringLiteral("--com takes an option from 1 to 4, not \"%1\".").arg(parser.value(table.com));
     const QStringList pages{QStringLiteral("main"), QStringLiteral("sensor"), QStringLiteral("all")};
     if (mode == Mode::Write && !pages.contains(options.writePage))
         return QStringLiteral("--write takes main, sensor or all, not \"%1\".").arg(options.writePage);
@@ -206,12 +220,12 @@ CommandLine ParseCommandLine(const QStringList &arguments)
 
     const std::pair<const QCommandLineOption &, Mode> actions[] = {
         {table.write, Mode::Write}, {table.exportFile, Mode::Export}, {table.importFile, Mode::Import},
-        {table.history, Mode::History}};
+        {table.history, Mode::History}, {table.listPorts, Mode::ListPorts}};
     for (const auto &[option, mode] : actions) {
         if (!parser.isSet(option))
             continue;
         if (options.mode != Mode::Window)
-            return refuse(QStringLiteral("--write, --export, --import and --history go one at a time."));
+            return refuse(QStringLiteral("--write, --export, --import, --history and --list-ports go one at a time."));
         options.mode = mode;
     }
     options.writePage = parser.value(table.write);
@@ -225,6 +239,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     options.includePassword = parser.isSet(table.includePassword);
     options.password = parser.value(table.password);
     options.portOverrides = parser.values(table.port);
+    options.com = parser.value(table.com).toInt();  // 0 when not a number: refused below
     options.simulate = parser.isSet(table.simulate);
     options.openProfile = parser.positionalArguments().value(0);
 
@@ -244,4 +259,13 @@ ComPortMap PortMapFor(const CommandLine &options)
     for (const QString &assignment : options.portOverrides)
         map.setOverride(assignment);
     return map;
+}
+
+int WriteComOption(const CommandLine &options, int stored)
+{
+    if (options.com != 0)
+        return options.com;
+    if (options.portOverrides.size() == 1)
+        return ComPortMap::overriddenOption(options.portOverrides.constFirst());
+    return stored == 0 ? 1 : stored;
 }

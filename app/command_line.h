@@ -14,6 +14,7 @@ struct CommandLine
         Export,   // --export: the stored settings to a profile
         Import,   // --import: a profile's settings into the store
         History,  // --history: the last writes
+        ListPorts,  // --list-ports: the serial devices behind the COM options
         Help,
         Version,
         Refused,  // a malformed command line: nothing is to be done
@@ -31,6 +32,7 @@ struct CommandLine
     bool includePassword = false;  // with Export: put the password in
     QString password;           // Text15 when the profile holds none
     QStringList portOverrides;  // "COMk=DEVICE"
+    int com = 0;                // with Write: --com k, 0 when not given
     bool simulate = false;      // with Window: a simulated unit behind every COM option
     QString openProfile;        // with Window: a profile to import once the main page shows
 };
@@ -50,3 +52,8 @@ QString CommandLineHelp();
 
 // The system's COM mapping with the --port overrides applied.
 ComPortMap PortMapFor(const CommandLine &options);
+
+// The COM option a write goes to: --com k; otherwise the option of a single
+// --port; otherwise the stored choice (`stored`, 0 when none is selected,
+// which keeps COM1). Nothing of it is stored.
+int WriteComOption(const CommandLine &options, int stored);

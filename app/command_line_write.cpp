@@ -5,13 +5,16 @@
 #include "file_store.h"
 #include "history_log.h"
 #include "memory_store.h"
+#include "open_failure.h"
 #include "page_fields.h"
 #include "page_settings.h"
 #include "profile.h"
 #include "read_only_store.h"
 #include "repeat_write.h"
 #include "serial_link.h"
+#include "unit_write.h"
 #include "validation.h"
+#include "write_failure_note.h"
 #include "write_sequences.h"
 
 #include <QFileInfo>
@@ -32,7 +35,7 @@ struct Pages
 {
     MainPageValues main;
     SensorPageValues sensor;
-    int com = 1;  // the stored COM choice; none selected keeps COM1
+    int com = 0;  // the stored COM choice, 0 when none is selected
     bool writeMain = false;
     bool writeSensor = false;
 };
@@ -96,9 +99,10 @@ void Record(HistoryLog &history, const WriteRecord &record)
 
 // One unit: the port is opened for it and closed after it, so the next unit
 // may sit behind a freshly plugged adapter.
-bool Write(const Pages &pages, const CommandLine &options, Store &store, HistoryLog &history)
+bool Write(const Pages &pages, const CommandLine &options, Store &store, HistoryLog &history,
+           MessageSink &messages)
 {
-    const int com = pages.com == 0 ? 1 : pages.com;
+    const int com = WriteComOption(options, pages.com);
     SerialLink link(PortMapFor(options));
     if (const QString openError = link.select(com); !openError.isEmpty())
         Err() << openError << Qt::endl;  // the write then refuses the closed port
@@ -106,21 +110,14 @@ bool Write(const Pages &pages, const CommandLine &options, Store &store, History
     const WriteOrigin origin{com, link.map().device(com),
                              options.profile.isEmpty() ? CommandLineSource()
                                                        : ProfileSource(QFileInfo(options.profile).absoluteFilePath())};
-    StderrMessages messages;
     BlockLineView view;
-    bool succeeded = true;
-    if (pages.writeMain) {
-        const WriteResult result = WriteMainPage(pages.main, link.port(), store, messages, view);
-        Record(history, MainPageRecord(pages.main, result, origin));
-        succeeded &= result.succeeded();
-    }
-    if (pages.writeSensor) {
-        const WriteResult result = WriteSensorPage(pages.sensor, link.port(), store, messages, view);
-        Record(history, SensorPageRecord(pages.sensor, result, origin));
-        succeeded &= result.succeeded();
-    }
+    const UnitPages unit{pages.main, pages.sensor, pages.writeMain, pages.writeSensor};
+    const UnitWrite written = WriteUnit(unit, link.port(), store, messages, view,
+                                        [&](UnitPage page, const WriteResult &result) {
+                                            Record(history, UnitPageRecord(unit, page, result, origin));
+                                        });
     link.close();
-    return succeeded;
+    return written.succeeded();
 }
 
 }  // namespace
@@ -157,8 +154,11 @@ int RunCommandLineWrite(const CommandLine &options)
         fileStore.ensureDirectory();
     Store &store = fromProfile ? static_cast<Store &>(discarded) : fileStore;
     HistoryLog history;
+    StderrMessages stderrMessages;
+    // One note on a running ModemManager for the whole run, units after the first included.
+    WriteFailureNote messages(stderrMessages, [] { return ModemManagerNote(ProbeModemManager()); });
     const auto writeUnit = [&] {
-        const bool written = Write(*pages, options, store, history);
+        const bool written = Write(*pages, options, store, history, messages);
         return PrintStoreErrors(fileStore) && written;
     };
     if (options.repeat)

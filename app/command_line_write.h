@@ -5,7 +5,8 @@
 // `alarmcfg --write main|sensor|all`: takes the pages from the settings store
 // (missing settings count as their defaults) or from --profile (the store is
 // left untouched), validates every page asked for and writes them to the
-// port of the stored COM choice, one line per block on stdout, failure
+// port of the COM option WriteComOption() names (the stored choice unless
+// --com or a single --port says otherwise), one line per block on stdout, failure
 // messages on stderr. A setting that cannot be read, or any page that cannot
 // be written as it stands, refuses the whole write before the first block.
 // --dry-run prints the blocks instead and changes nothing on disk.

@@ -3,9 +3,11 @@
 #include "file_store.h"
 #include "main_page.h"
 #include "message_box_sink.h"
+#include "open_failure.h"
 #include "page_style.h"
 #include "serial_link.h"
 #include "simulated_units.h"
+#include "write_failure_note.h"
 
 #include <QApplication>
 
@@ -14,7 +16,9 @@ int RunGui(QApplication &app, const CommandLine &options)
     // The program ends through the main page: its exit buttons or its frame.
     app.setQuitOnLastWindowClosed(false);
     app.setFont(PageFont());
-    MessageBoxSink messages;
+    MessageBoxSink boxes;
+    // One note on a running ModemManager for the run, with the first write failure.
+    WriteFailureNote messages(boxes, [] { return ModemManagerNote(ProbeModemManager()); });
     ComPortMap map = PortMapFor(options);
     SimulatedUnits units;
     if (options.simulate) {
@@ -27,6 +31,7 @@ int RunGui(QApplication &app, const CommandLine &options)
     SerialLink link(map);
     FileStore store(FileStore::defaultDirectory());
     MainPage mainPage(link, store, messages, options.simulate);
+    boxes.setPage(&mainPage);
     QObject::connect(&mainPage, &MainPage::quitRequested, &app, [] { QCoreApplication::exit(0); });
     mainPage.show();
     if (!options.openProfile.isEmpty())

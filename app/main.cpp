@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "command_line_history.h"
+#include "command_line_ports.h"
 #include "command_line_profile.h"
 #include "command_line_write.h"
 #include "console.h"
@@ -49,6 +50,7 @@ int main(int argc, char **argv)
         return RunGui(app, options);
     }
     case Mode::History:
+    case Mode::ListPorts:
     case Mode::Write:
     case Mode::Export:
     case Mode::Import:
@@ -62,5 +64,7 @@ int main(int argc, char **argv)
         return RunImport(options);
     if (options.mode == Mode::History)
         return RunHistory(options);
+    if (options.mode == Mode::ListPorts)
+        return RunListPorts(options);
     return RunCommandLineWrite(options);
 }

@@ -1,6 +1,7 @@
 #include "write_record.h"
 
 #include "page_fields.h"
+#include "unit_write.h"
 
 #include <QJsonArray>
 #include <algorithm>
@@ -78,6 +79,12 @@ WriteRecord SensorPageRecord(const SensorPageValues &values, const WriteResult &
     for (int control = 1; control < int(values.text.size()); ++control)
         recorded.insert(ControlName(control), values.text[control]);
     return Record(QStringLiteral("sensor"), result, origin, recorded);
+}
+
+WriteRecord UnitPageRecord(const UnitPages &pages, UnitPage page, const WriteResult &result, const WriteOrigin &origin)
+{
+    return page == UnitPage::Main ? MainPageRecord(pages.main, result, origin)
+                                  : SensorPageRecord(pages.sensor, result, origin);
 }
 
 QJsonObject RecordToJson(const WriteRecord &record)

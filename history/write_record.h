@@ -8,6 +8,9 @@
 #include <QString>
 #include <optional>
 
+struct UnitPages;
+enum class UnitPage;
+
 // What started a write and where it went.
 struct WriteOrigin
 {
@@ -39,6 +42,8 @@ struct WriteRecord
 // The record of a page write that ended just now.
 WriteRecord MainPageRecord(const MainPageValues &values, const WriteResult &result, const WriteOrigin &origin);
 WriteRecord SensorPageRecord(const SensorPageValues &values, const WriteResult &result, const WriteOrigin &origin);
+// The record of one of a unit's pages.
+WriteRecord UnitPageRecord(const UnitPages &pages, UnitPage page, const WriteResult &result, const WriteOrigin &origin);
 
 // A record as one JSON object and back; nothing when the object is no record.
 QJsonObject RecordToJson(const WriteRecord &record);

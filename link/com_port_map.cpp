@@ -1,68 +1,147 @@
 #include "com_port_map.h"
 
-#include <QCollator>
+#include "adapter_kind.h"
+
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <algorithm>
 
 namespace {
 
-bool IsUsbAdapter(const QSerialPortInfo &info)
+QString FileName(const QString &device)
 {
-    return info.hasVendorIdentifier() || info.portName().startsWith(QLatin1String("ttyUSB"))
-        || info.portName().startsWith(QLatin1String("ttyACM"));
+    return device.mid(device.lastIndexOf(u'/') + 1);
+}
+
+bool IsUsbAdapter(const SerialPortFacts &port)
+{
+    const QString name = FileName(port.device);
+    return port.vendorId.has_value() || name.startsWith(QLatin1String("ttyUSB"))
+        || name.startsWith(QLatin1String("ttyACM"));
+}
+
+// "ttyUSB10" as ("ttyUSB", 10), so that ttyUSB2 comes before it in any locale.
+std::pair<QString, qulonglong> NaturalKey(const SerialPortFacts &port)
+{
+    const QString name = FileName(port.device);
+    qsizetype digits = name.size();
+    while (digits > 0 && name[digits - 1].isDigit())
+        --digits;
+    return {name.left(digits), name.mid(digits).toULongLong()};
+}
+
+QList<SerialPortFacts> InMappingOrder(QList<SerialPortFacts> ports)
+{
+#ifdef Q_OS_WIN
+    // COMk is "COMk" whatever else is listed; the list only names the adapters.
+    return ports;
+#else
+    std::stable_sort(ports.begin(), ports.end(), [](const SerialPortFacts &a, const SerialPortFacts &b) {
+        if (IsUsbAdapter(a) != IsUsbAdapter(b))
+            return IsUsbAdapter(a);
+        return NaturalKey(a) < NaturalKey(b);
+    });
+    return ports;
+#endif
+}
+
+const QRegularExpression &AssignmentForm()
+{
+    static const QRegularExpression form(QStringLiteral("^COM([1-4])=(.+)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return form;
 }
 
 }  // namespace
 
-ComPortMap ComPortMap::fromSystem()
+ComPortMap ComPortMap::fromPorts(const QList<SerialPortFacts> &ports)
 {
     ComPortMap map;
-#ifdef Q_OS_WIN
-    for (int com = 1; com <= 4; ++com)
-        map.m_entries[com - 1] = {QStringLiteral("COM%1").arg(com), {}};
-#else
-    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    QCollator natural;
-    natural.setNumericMode(true);
-    std::stable_sort(ports.begin(), ports.end(), [&](const QSerialPortInfo &a, const QSerialPortInfo &b) {
-        if (IsUsbAdapter(a) != IsUsbAdapter(b))
-            return IsUsbAdapter(a);
-        return natural.compare(a.portName(), b.portName()) < 0;
-    });
-    for (int k = 0; k < 4 && k < ports.size(); ++k)
-        map.m_entries[k] = {ports[k].systemLocation(), ports[k].description()};
-#endif
+    map.update(ports);
     return map;
+}
+
+ComPortMap ComPortMap::fromSystem()
+{
+    return fromPorts(SystemSerialPorts());
+}
+
+bool ComPortMap::update(const QList<SerialPortFacts> &ports)
+{
+    std::array<QString, 4> before;
+    for (int com = 1; com <= 4; ++com)
+        before[com - 1] = describe(com);
+    m_listed = InMappingOrder(ports);
+    for (int com = 1; com <= 4; ++com)
+        if (describe(com) != before[com - 1])
+            return true;
+    return false;
 }
 
 void ComPortMap::setOverride(int com, const QString &device)
 {
-    m_entries[com - 1] = {device, {}};
+    m_overrides[com - 1] = device;
 }
 
 bool ComPortMap::setOverride(const QString &assignment)
 {
-    static const QRegularExpression form(QStringLiteral("^COM([1-4])=(.+)$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = form.match(assignment);
+    const QRegularExpressionMatch match = AssignmentForm().match(assignment);
     if (!match.hasMatch())
         return false;
     setOverride(match.captured(1).toInt(), match.captured(2));
     return true;
 }
 
+int ComPortMap::overriddenOption(const QString &assignment)
+{
+    const QRegularExpressionMatch match = AssignmentForm().match(assignment);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
 QString ComPortMap::device(int com) const
 {
-    return com >= 1 && com <= 4 ? m_entries[com - 1].device : QString();
+    if (com < 1 || com > 4)
+        return {};
+    if (!m_overrides[com - 1].isEmpty())
+        return m_overrides[com - 1];
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(com);
+#else
+    return com <= m_listed.size() ? m_listed[com - 1].device : QString();
+#endif
+}
+
+SerialPortFacts ComPortMap::facts(int com) const
+{
+    const QString path = device(com);
+    const auto listed = std::find_if(m_listed.cbegin(), m_listed.cend(),
+                                     [&](const SerialPortFacts &port) { return port.device == path; });
+    if (listed != m_listed.cend())
+        return *listed;
+    SerialPortFacts unlisted;
+    unlisted.device = path;
+    return unlisted;
 }
 
 QString ComPortMap::describe(int com) const
 {
-    const Entry &entry = m_entries[com - 1];
-    if (entry.device.isEmpty())
+    const SerialPortFacts port = facts(com);
+    if (port.device.isEmpty())
         return QStringLiteral("COM%1 → 无串口设备").arg(com);
-    if (entry.description.isEmpty())
-        return QStringLiteral("COM%1 → %2").arg(com).arg(entry.device);
-    return QStringLiteral("COM%1 → %2 (%3)").arg(com).arg(entry.device, entry.description);
+    const QString kind = AdapterKind(port);
+    if (kind.isEmpty())
+        return QStringLiteral("COM%1 → %2").arg(com).arg(port.device);
+    return QStringLiteral("COM%1 → %2 (%3)").arg(com).arg(port.device, kind);
+}
+
+QList<SerialPortFacts> ComPortMap::others() const
+{
+    QList<SerialPortFacts> rest;
+    for (const SerialPortFacts &port : m_listed) {
+        bool mapped = false;
+        for (int com = 1; com <= 4; ++com)
+            mapped = mapped || device(com) == port.device;
+        if (!mapped)
+            rest.append(port);
+    }
+    return rest;
 }

@@ -1,50 +1,73 @@
 #include "serial_link.h"
 
+#include "open_failure.h"
+
 #include <QFileInfo>
 
-namespace {
-
-// On Linux a serial device usually belongs to a group (dialout) whose members
-// may open it.
-QString PermissionHint(const QString &device)
+SerialLink::SerialLink(ComPortMap map, PortLister listPorts)
+    : m_map(std::move(map)), m_listPorts(std::move(listPorts))
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(device);
-    return {};
-#else
-    const QString group = QFileInfo(device).group();
-    if (group.isEmpty())
-        return {};
-    return QStringLiteral("\n提示：把当前用户加入 %1 组即可使用该串口"
-                          "（sudo usermod -aG %1 $USER，然后重新登录）。")
-        .arg(group);
-#endif
 }
-
-}  // namespace
-
-SerialLink::SerialLink(ComPortMap map) : m_map(std::move(map)) {}
 
 QString SerialLink::select(int com)
 {
     close();
+    m_map.update(m_listPorts());
     m_commPort = com;
     const QString device = m_map.device(com);
     if (device.isEmpty()) {
         m_port.setDeviceName(QStringLiteral("COM%1").arg(com));  // not the device of the option before
-        return QStringLiteral("COM%1 没有对应的串口设备，请选择其他COM口。").arg(com);
+        return QStringLiteral("COM%1 没有对应的串口设备，请插好USB串口适配器后再选择该COM口，或选择其他COM口。").arg(com);
     }
 
     const QString reason = m_port.open(device);
     if (reason.isEmpty())
         return {};
-    QString message = QStringLiteral("无法打开串口 COM%1（%2）：%3").arg(com).arg(device, reason);
-    if (m_port.error() == QSerialPort::PermissionError)
-        message += PermissionHint(device);
-    return message;
+    OpenFailure failure{com, device, reason, m_port.error() == QSerialPort::PermissionError, {}};
+    failure.access = ProbeDeviceAccess(device);
+    return OpenFailureMessage(failure);
+}
+
+QString SerialLink::reselectForWrite()
+{
+    m_map.update(m_listPorts());
+    const bool sameDevice = m_port.isOpen() && m_port.deviceName() == m_map.device(m_commPort);
+    if (sameDevice && !deviceLost())
+        return {};
+    return select(m_commPort == 0 ? 1 : m_commPort);
+}
+
+bool SerialLink::refresh()
+{
+    const bool changed = m_map.update(m_listPorts());
+    if (m_port.isOpen() && deviceLost()) {
+        m_port.close();
+        m_disconnected = true;
+    }
+    return changed;
 }
 
 void SerialLink::close()
 {
     m_port.close();
+    m_disconnected = false;
+}
+
+SerialLink::State SerialLink::state() const
+{
+    if (m_port.isOpen() && deviceLost())
+        return State::Disconnected;
+    if (m_port.isOpen())  // the option may stand for another device by now
+        return m_port.deviceName() == m_map.device(m_commPort) ? State::Open : State::Closed;
+    return m_disconnected ? State::Disconnected : State::Closed;
+}
+
+bool SerialLink::deviceLost() const
+{
+#ifdef Q_OS_UNIX
+    // An unplugged adapter's device node goes at once; the port fails only at its next use.
+    if (!QFileInfo::exists(m_port.deviceName()))
+        return true;
+#endif
+    return m_port.hasFailed();
 }

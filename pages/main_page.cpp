@@ -6,6 +6,7 @@
 #include "page_fields.h"
 #include "page_settings.h"
 #include "page_style.h"
+#include "port_status.h"
 #include "profile_transfer.h"
 #include "profile_menu.h"
 #include "sensor_page.h"
@@ -41,11 +42,6 @@ constexpr std::array<Qt::CheckState, 3> kRingToneStates = {Qt::Unchecked, Qt::Ch
 RingTone RingToneOf(Qt::CheckState state)
 {
     return RingTone(std::find(kRingToneStates.begin(), kRingToneStates.end(), state) - kRingToneStates.begin());
-}
-
-QString PortFailureTitle()
-{
-    return QStringLiteral("串口设置");
 }
 
 QString ProfileTitle()
@@ -312,9 +308,9 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, bool s
     : m_link(link),
       m_store(store),
       m_messages(messages),
-      m_simulatedUnit(simulatedUnit),
       m_widgets(BuildMainPage(*this)),
-      m_writeView(*this, m_waitWindow, *m_widgets.writeButton)
+      m_writeView(*this, m_waitWindow, *m_widgets.writeButton),
+      m_ports(new PortStatus(link, *m_widgets.comOptions, *m_widgets.portStatus, messages, simulatedUnit, *this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("  GSM车载防盗报警器设置软件 V1.0"));
@@ -326,10 +322,8 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, bool s
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft());
 
-    for (int com = 1; com <= 4; ++com)
-        m_widgets.comOptions->button(com)->setToolTip(m_link.map().describe(com));
     connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
-            [this] { reportPortFailure(selectPort()); });
+            [this] { m_ports->report(selectPort()); });
     connect(menu, &ProfileMenu::importRequested, this, &MainPage::importProfile);
     connect(menu, &ProfileMenu::exportRequested, this, &MainPage::exportProfile);
     connect(m_widgets.writeButton, &QPushButton::clicked, this, &MainPage::write);
@@ -356,7 +350,7 @@ void MainPage::load()
         portFailure = restoreFailure;  // COM1's failure no longer matters
     ReportStoreErrors(m_store, m_messages,
                       QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
-    reportPortFailure(portFailure);
+    m_ports->report(portFailure);  // once the page shows
 }
 
 QString MainPage::restoreComOptions(const std::array<bool, 4> &stored)
@@ -376,29 +370,7 @@ QString MainPage::restoreComOptions(const std::array<bool, 4> &stored)
 
 QString MainPage::selectPort()
 {
-    const QString failure = m_link.select(selectedCom());
-    showPortStatus();
-    return failure;
-}
-
-void MainPage::showPortStatus()
-{
-    const int com = m_link.commPort();
-    QString text = m_link.map().describe(com);
-    if (m_simulatedUnit)
-        text += QStringLiteral("（模拟报警器）");
-    const bool open = m_link.port().isOpen();
-    text += open ? QStringLiteral("\n已打开") : QStringLiteral("\n未打开");
-    m_widgets.portStatus->setText(text);
-    QPalette colours = m_widgets.portStatus->palette();
-    colours.setColor(QPalette::WindowText, open ? PageColors::kGreen : PageColors::kDarkRed);
-    m_widgets.portStatus->setPalette(colours);
-}
-
-void MainPage::reportPortFailure(const QString &failure)
-{
-    if (!failure.isEmpty())
-        m_messages.showError(PortFailureTitle(), failure);
+    return m_ports->select(selectedCom());
 }
 
 MainPageValues MainPage::values() const
@@ -440,8 +412,10 @@ SensorPage *MainPage::sensorPage() const
 void MainPage::write()
 {
     m_closeHold.runWrite([this] {
-        WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
-        ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+        m_ports->runWrite([this] {
+            WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
+            ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+        });
     });
 }
 
@@ -476,7 +450,7 @@ bool MainPage::exportProfile(const QString &path, bool includePassword)
 void MainPage::openSensorPage()
 {
     if (!m_sensorPage) {
-        m_sensorPage = new SensorPage(m_store, m_messages, m_link.port(), m_waitWindow, m_closeHold, *this);
+        m_sensorPage = new SensorPage(m_store, m_messages, m_link.port(), *m_ports, m_waitWindow, m_closeHold, *this);
         connect(m_sensorPage, &SensorPage::returnRequested, this, &MainPage::returnFromSensorPage);
         connect(m_sensorPage, &SensorPage::exitRequested, this, &MainPage::exitProgram);
     }

@@ -11,6 +11,7 @@
 
 class MessageSink;
 class MultiLineBox;
+class PortStatus;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -43,7 +44,8 @@ class MainPage : public QWidget
 
 public:
     // Loads the page: opens COM1, makes the settings directory exist and
-    // restores every field, the stored COM choice included.
+    // restores every field, the stored COM choice included. A port that
+    // cannot be opened is reported once the page is shown.
     // `simulatedUnit` says that a simulated unit stands behind the COM options.
     MainPage(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit = false);
     ~MainPage() override;
@@ -82,8 +84,6 @@ private:
     // The select-port action: close, then open the selected option's port.
     // Returns the user message when the port could not be opened.
     QString selectPort();
-    void showPortStatus();
-    void reportPortFailure(const QString &failure);
 
     void write();
     void openSensorPage();
@@ -93,10 +93,10 @@ private:
     SerialLink &m_link;
     Store &m_store;
     MessageSink &m_messages;
-    bool m_simulatedUnit;
     MainPageWidgets m_widgets;
     WaitWindowSlot m_waitWindow;
     CloseHold m_closeHold;  // shared with the sensor page
     PageWriteView m_writeView;
+    PortStatus *m_ports;  // a child of the page
     QPointer<SensorPage> m_sensorPage;
 };

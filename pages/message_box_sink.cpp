@@ -9,5 +9,6 @@ void MessageBoxSink::showError(const QString &title, const QString &text)
     // label would show as a blank line after each.
     QString shown = text;
     shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
-    QMessageBox::critical(QApplication::activeWindow(), title, shown, QMessageBox::Ok);
+    QWidget *parent = QApplication::activeWindow();
+    QMessageBox::critical(parent ? parent : m_page.data(), title, shown, QMessageBox::Ok);
 }

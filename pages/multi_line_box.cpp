@@ -3,9 +3,11 @@
 #include "line_breaks.h"
 #include "page_style.h"
 #include "twips.h"
+#include "typing_limit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <algorithm>
 #include <cmath>
@@ -127,6 +129,7 @@ void MultiLineBox::inputMethodEvent(QInputMethodEvent *event)
     cut.setCommitString(fitting, event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&cut);
     QApplication::beep();
+    Q_EMIT leftOut(CharacterCount(commit.mid(fitting.size())));
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
@@ -138,26 +141,59 @@ void MultiLineBox::insertFromMimeData(const QMimeData *source)
     const QString text = ToBoxText(source->text());
     QMimeData fitting;
     fitting.setText(FitInto(text, room()));
-    if (fitting.text() != text)
-        QApplication::beep();
     QPlainTextEdit::insertFromMimeData(&fitting);
+    if (fitting.text() != text) {
+        QApplication::beep();
+        Q_EMIT leftOut(CharacterCount(text.mid(fitting.text().size())));
+    }
+}
+
+RemainingCounter::RemainingCounter(const QWidget &box, Lines lines, QWidget *parent)
+    : QLabel(parent), m_lines(lines)
+{
+    setObjectName(box.objectName() + QLatin1String("Remaining"));
 }
 
 RemainingCounter::RemainingCounter(MultiLineBox *box, Lines lines, QWidget *parent)
-    : QLabel(parent), m_break(lines == Lines::Two ? QStringLiteral("\n") : QString())
+    : RemainingCounter(*box, lines, parent)
 {
-    setObjectName(box->objectName() + QLatin1String("Remaining"));
     connect(box, &MultiLineBox::remainingChanged, this, &RemainingCounter::showRemaining);
+    connect(box, &MultiLineBox::leftOut, this, &RemainingCounter::showLeftOut);
     showRemaining(box->remaining());
+}
+
+RemainingCounter::RemainingCounter(QLineEdit *box, int maxLength, Lines lines, QWidget *parent)
+    : RemainingCounter(*box, lines, parent)
+{
+    const auto remaining = [box, maxLength] { return maxLength - int(box->text().size()); };
+    if (const TypingLimit *limit = LimitOf(box))
+        connect(limit, &TypingLimit::changeTaken, this, [this, remaining](int leftOut) {
+            if (leftOut > 0)
+                showLeftOut(leftOut);
+            else
+                showRemaining(remaining());
+        });
+    showRemaining(remaining());
 }
 
 void RemainingCounter::showRemaining(int remaining)
 {
-    setText(remaining >= 0 ? QStringLiteral("剩余%1%2字").arg(m_break).arg(remaining)
-                           : QStringLiteral("超出%1%2字").arg(m_break).arg(-remaining));
+    const QString lineBreak = m_lines == Lines::Two ? QStringLiteral("\n") : QString();
+    showText(remaining >= 0 ? QStringLiteral("剩余%1%2字").arg(lineBreak).arg(remaining)
+                            : QStringLiteral("超出%1%2字").arg(lineBreak).arg(-remaining),
+             remaining < 0);
+}
+
+void RemainingCounter::showLeftOut(int characters)
+{
+    showText(LeftOutText(characters, m_lines == Lines::Two), true);
+}
+
+void RemainingCounter::showText(const QString &text, bool warning)
+{
+    setText(text);
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, remaining >= 0
-                                               ? QApplication::palette(this).color(QPalette::WindowText)
-                                               : PageColors::kDarkRed);
+    colours.setColor(QPalette::WindowText,
+                     warning ? PageColors::kDarkRed : QApplication::palette(this).color(QPalette::WindowText));
     setPalette(colours);
 }

@@ -3,10 +3,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+class QLineEdit;
+
 // A multi-line text box whose value holds its line breaks as CR LF, as they
 // travel to the unit and to the store. Typing, pasting and input-method text
-// stop at maxLength characters of the value (a line break counts two); a
-// longer value loaded from the store is shown whole.
+// stop at maxLength characters of the value (a line break counts two): what
+// does not fit of a paste is left out, and said so; a longer value loaded
+// from the store is shown whole.
 class MultiLineBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -25,6 +28,8 @@ public:
 
 Q_SIGNALS:
     void remainingChanged(int remaining);
+    // After a paste or input-method text of which `characters` did not fit.
+    void leftOut(int characters);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -41,8 +46,9 @@ private:
     QSize m_sizeTwips;
 };
 
-// Shows beside a multi-line box how many characters are left, or how many
-// are too many in dark red; on one line, or on two where space is narrow.
+// Shows beside a text box how many characters are left, or how many are too
+// many in dark red; on one line, or on two where space is narrow. After a
+// paste that did not fit it says how much was left out, until the next change.
 class RemainingCounter : public QLabel
 {
     Q_OBJECT
@@ -51,9 +57,14 @@ public:
     enum class Lines { One, Two };
 
     RemainingCounter(MultiLineBox *box, Lines lines, QWidget *parent = nullptr);
+    // For a one-line box made by TextBox(name, maxLength).
+    RemainingCounter(QLineEdit *box, int maxLength, Lines lines, QWidget *parent = nullptr);
 
 private:
+    RemainingCounter(const QWidget &box, Lines lines, QWidget *parent);
     void showRemaining(int remaining);
+    void showLeftOut(int characters);
+    void showText(const QString &text, bool warning);
 
-    QString m_break;
+    Lines m_lines;
 };

@@ -1,6 +1,7 @@
 #include "profile_menu.h"
 
 #include <QFileDialog>
+#include <QShortcut>
 
 namespace {
 
@@ -11,21 +12,31 @@ QString Filter()
 
 }  // namespace
 
-ProfileMenu::ProfileMenu(QWidget *parent) : QMenuBar(parent)
+ProfileMenu::ProfileMenu(QWidget *parent) : QMenuBar(parent), m_file(addMenu(QStringLiteral("文件(&F)")))
 {
     setObjectName(QStringLiteral("ProfileMenu"));
-    QMenu *file = addMenu(QStringLiteral("文件"));
-    file->addAction(QStringLiteral("导入配置…"), this, &ProfileMenu::chooseImport);
-    file->addAction(QStringLiteral("导出配置…"), this, [this] { chooseExport(false); });
+    m_file->addAction(QStringLiteral("导入配置…"), this, [this] {
+        if (const QString path = chooseProfile(QStringLiteral("导入配置")); !path.isEmpty())
+            Q_EMIT importRequested(path);
+    });
+    m_file->addAction(QStringLiteral("导出配置…"), this, [this] { chooseExport(false); });
     // A profile is passed around, so the password goes in only when asked for.
-    file->addAction(QStringLiteral("导出配置（含安全密语）…"), this, [this] { chooseExport(true); });
+    m_file->addAction(QStringLiteral("导出配置（含安全密语）…"), this, [this] { chooseExport(true); });
+    m_file->addSeparator();
+    m_file->addAction(QStringLiteral("批量写入…"), this, [this] {
+        if (const QString path = chooseProfile(QStringLiteral("批量写入")); !path.isEmpty())
+            Q_EMIT batchRequested(path);
+    });
+    m_file->addAction(QStringLiteral("写入记录…"), this, &ProfileMenu::historyRequested);
+
+    // F10 opens the menu, as in most desktop programs.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), parent);
+    connect(f10, &QShortcut::activated, this, [this] { setActiveAction(m_file->menuAction()); });
 }
 
-void ProfileMenu::chooseImport()
+QString ProfileMenu::chooseProfile(const QString &title)
 {
-    const QString path = QFileDialog::getOpenFileName(window(), QStringLiteral("导入配置"), QString(), Filter());
-    if (!path.isEmpty())
-        Q_EMIT importRequested(path);
+    return QFileDialog::getOpenFileName(window(), title, QString(), Filter());
 }
 
 void ProfileMenu::chooseExport(bool includePassword)

@@ -6,6 +6,7 @@
 #include "page_fields.h"
 #include "page_settings.h"
 #include "page_style.h"
+#include "port_status.h"
 #include "sensor_picture.h"
 #include "store_errors.h"
 #include "twips.h"
@@ -106,11 +107,13 @@ SensorPageWidgets BuildSensorPage(QWidget &page)
 
 }  // namespace
 
-SensorPage::SensorPage(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
+SensorPage::SensorPage(Store &store, MessageSink &messages, Port &port, PortStatus &portStatus,
+                       WaitWindowSlot &waitWindow,
              CloseHold &closeHold, const QWidget &mainPage)
     : m_store(store),
       m_messages(messages),
       m_port(port),
+      m_portStatus(portStatus),
       m_closeHold(closeHold),
       m_widgets(BuildSensorPage(*this)),
       m_writeView(mainPage, waitWindow, *m_widgets.writeButton)
@@ -152,8 +155,10 @@ void SensorPage::showValues(const SensorPageValues &values)
 void SensorPage::write()
 {
     m_closeHold.runWrite([this] {
-        WriteSensorPage(values(), m_port, m_store, m_messages, m_writeView);
-        ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+        m_portStatus.runWrite([this] {
+            WriteSensorPage(values(), m_port, m_store, m_messages, m_writeView);
+            ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+        });
     });
 }
 

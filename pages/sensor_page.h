@@ -11,6 +11,7 @@ class CloseHold;
 class MessageSink;
 class MultiLineBox;
 class Port;
+class PortStatus;
 class QLineEdit;
 class QPushButton;
 class Store;
@@ -36,9 +37,10 @@ class SensorPage : public QWidget
     Q_OBJECT
 
 public:
-    // `mainPage` places the wait window; `port` is the main page's open port;
+    // `mainPage` places the wait window; `port` is the main page's open port,
+    // which `portStatus` selects again for a write where needed;
     // `closeHold` is the main page's, which holds closes during writes.
-    SensorPage(Store &store, MessageSink &messages, Port &port, WaitWindowSlot &waitWindow,
+    SensorPage(Store &store, MessageSink &messages, Port &port, PortStatus &portStatus, WaitWindowSlot &waitWindow,
           CloseHold &closeHold, const QWidget &mainPage);
 
     SensorPageValues values() const;
@@ -59,6 +61,7 @@ private:
     Store &m_store;
     MessageSink &m_messages;
     Port &m_port;
+    PortStatus &m_portStatus;
     CloseHold &m_closeHold;
     SensorPageWidgets m_widgets;
     PageWriteView m_writeView;

@@ -1,9 +1,13 @@
 #include "typing_limit.h"
 
 #include "field_encoding.h"
+#include "page_style.h"
 #include "twips.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -18,24 +22,68 @@ QLineEdit *NamedBox(const QString &name, QWidget *parent)
     return box;
 }
 
+// Where `before` and `after` start to differ, and how long their common end is.
+std::pair<int, int> CommonEnds(const QString &before, const QString &after)
+{
+    const int shorter = int(std::min(before.size(), after.size()));
+    int start = 0;
+    while (start < shorter && before.at(start) == after.at(start))
+        ++start;
+    int end = 0;
+    while (end < shorter - start && before.at(before.size() - 1 - end) == after.at(after.size() - 1 - end))
+        ++end;
+    // Never split a surrogate pair between the common parts and the change.
+    if (start > 0 && after.at(start - 1).isHighSurrogate())
+        --start;
+    if (end > 0 && after.at(after.size() - end).isLowSurrogate())
+        --end;
+    return {start, end};
+}
+
 }  // namespace
 
 TypingLimit::TypingLimit(QLineEdit *box, Fits fits)
     : QValidator(box), m_box(box), m_fits(std::move(fits)), m_previous(box->text())
 {
     box->setValidator(this);
-    connect(box, &QLineEdit::textChanged, this, [this](const QString &text) { m_previous = text; });
+    connect(box, &QLineEdit::textChanged, this, &TypingLimit::textChanged);
+}
+
+void TypingLimit::textChanged(const QString &text)
+{
+    m_previous = text;
+    // The box takes a cut change as a change, even when nothing of it is left.
+    const int cut = std::exchange(m_cutCharacters, 0);
+    Q_EMIT changeTaken(text == m_cutText ? cut : 0);
 }
 
 QValidator::State TypingLimit::validate(QString &input, int &pos) const
 {
-    Q_UNUSED(pos);
     if (m_fits(input))
         return Acceptable;
     // setText() clears the box's edit history before it validates.
     if (!m_box->isModified())
         return Intermediate;
-    return input.size() < m_previous.size() ? Intermediate : Invalid;
+    if (input.size() < m_previous.size())
+        return Intermediate;
+    const auto [start, end] = CommonEnds(m_previous, input);
+    const QString head = input.left(start);
+    const QString tail = input.right(end);
+    const QString inserted = input.mid(start, input.size() - start - end);
+    if (!m_fits(head + tail))
+        return Invalid;
+    // The longest start of the insertion that still fits.
+    int kept = 0;
+    for (int next = 0; next < inserted.size(); kept = next) {
+        next += inserted.at(next).isHighSurrogate() ? 2 : 1;
+        if (!m_fits(head + inserted.left(next) + tail))
+            break;
+    }
+    m_cutText = head + inserted.left(kept) + tail;
+    m_cutCharacters = CharacterCount(inserted.mid(kept));
+    input = m_cutText;
+    pos = start + kept;
+    return Acceptable;
 }
 
 QLineEdit *TextBox(const QString &name, int maxLength, QWidget *parent)
@@ -53,4 +101,32 @@ QLineEdit *PhoneNumberBox(const QString &name, QWidget *parent)
     // keystroke or a paste being dropped without a word.
     new TypingLimit(box, [](const QString &text) { return PhoneNumberDigitCount(text) <= kPhoneNumberDigits; });
     return box;
+}
+
+const TypingLimit *LimitOf(const QLineEdit *box)
+{
+    return qobject_cast<const TypingLimit *>(box->validator());
+}
+
+int CharacterCount(const QString &text)
+{
+    return int(text.toUcs4().size());
+}
+
+QString LeftOutText(int characters, bool twoLines)
+{
+    return QStringLiteral("已截去%1%2 个字符").arg(twoLines ? QStringLiteral("\n") : QStringLiteral(" ")).arg(characters);
+}
+
+QLabel *LeftOutNote(QLineEdit *box, QWidget *parent)
+{
+    QLabel *note = WarningLabel(box->objectName() + QLatin1String("LeftOut"), QString(), parent);
+    note->setWordWrap(false);
+    note->hide();
+    if (const TypingLimit *limit = LimitOf(box))
+        QObject::connect(limit, &TypingLimit::changeTaken, note, [note](int leftOut) {
+            note->setText(leftOut > 0 ? LeftOutText(leftOut) : QString());
+            note->setVisible(leftOut > 0);
+        });
+    return note;
 }

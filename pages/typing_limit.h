@@ -4,14 +4,17 @@
 #include <QValidator>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QWidget;
 
 // Keeps typing within what the unit can hold. A change that leaves the box
-// holding a value that fits is taken; a change that does not fit is refused,
-// unless it shortens the text. A value the program sets (one loaded from the
-// store) is shown whole even when it does not fit, and can be mended step by
-// step; the validation of the write names it.
+// holding a value that fits is taken. Of a change that does not fit (a long
+// paste), the longest start of the inserted text that fits is taken and the
+// rest left out, which changeTaken() then tells; a change that cannot fit at all
+// is refused, unless it shortens the text. A value the program sets (one
+// loaded from the store) is shown whole even when it does not fit, and can be
+// mended step by step; the validation of the write names it.
 class TypingLimit : public QValidator
 {
     Q_OBJECT
@@ -24,10 +27,20 @@ public:
 
     State validate(QString &input, int &pos) const override;
 
+Q_SIGNALS:
+    // After each change of the box: how many characters of it were left
+    // out, 0 when the whole change was taken.
+    void changeTaken(int leftOut);
+
 private:
+    void textChanged(const QString &text);
+
     const QLineEdit *m_box;
     Fits m_fits;
     QString m_previous;  // the box's text before the change under validation
+    // A change cut down by validate(): the text it leaves and what it left out.
+    mutable QString m_cutText;
+    mutable int m_cutCharacters = 0;
 };
 
 // A one-line box named `name` that takes at most maxLength characters.
@@ -36,3 +49,16 @@ QLineEdit *TextBox(const QString &name, int maxLength, QWidget *parent = nullptr
 // full-width. Blanks, hyphens, dots and parentheses go in freely, and so does
 // anything else ("+86", a letter), for the write's validation to refuse.
 QLineEdit *PhoneNumberBox(const QString &name, QWidget *parent = nullptr);
+
+// The limit a box made by TextBox() or PhoneNumberBox() keeps; null for another box.
+const TypingLimit *LimitOf(const QLineEdit *box);
+
+// Characters as people count them: a surrogate pair is one.
+int CharacterCount(const QString &text);
+
+// "已截去 12 个字符": what a cut paste says; on two lines where space is narrow.
+QString LeftOutText(int characters, bool twoLines = false);
+
+// A small note in dark red beside a box made by TextBox() or PhoneNumberBox():
+// hidden, it shows how much of a change was left out until the box changes again.
+QLabel *LeftOutNote(QLineEdit *box, QWidget *parent = nullptr);

@@ -5,6 +5,7 @@
 #include "block_layouts.h"
 #include "file_store.h"
 #include "main_page.h"
+#include "message_box_sink.h"
 #include "sensor_page.h"
 #include "wait_window.h"
 #include "multi_line_box.h"
@@ -33,16 +34,19 @@
 namespace {
 
 // The main page on a settings directory not created yet, with `devices`
-// behind COM1, COM2, ...; loaded by start().
+// behind COM1, COM2, ... (--port overrides) and the system listing `listed`;
+// loaded by start().
 struct PageFixture
 {
     explicit PageFixture(const QStringList &devices)
-        : store(parent.filePath(QStringLiteral("woclc1k"))), link([&devices] {
-              ComPortMap map;
-              for (int k = 0; k < devices.size(); ++k)
-                  map.setOverride(k + 1, devices[k]);
-              return map;
-          }())
+        : store(parent.filePath(QStringLiteral("woclc1k"))), link(
+              [&devices] {
+                  ComPortMap map;
+                  for (int k = 0; k < devices.size(); ++k)
+                      map.setOverride(k + 1, devices[k]);
+                  return map;
+              }(),
+              [this] { return listed; })
     {
     }
 
@@ -77,6 +81,7 @@ struct PageFixture
     QTemporaryDir parent;
     FileStore store;
     RecordingMessages messages;
+    QList<SerialPortFacts> listed;
     SerialLink link;
     std::unique_ptr<MainPage> page;
 };
@@ -170,15 +175,30 @@ private Q_SLOTS:
         QVERIFY(m_fixture->messages.titles.isEmpty());
     }
 
+    void portThatCannotBeOpenedIsReportedOnce_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a device that does not open") << 3 << "/dev/alarmcfg-no-such-device";
+        QTest::newRow("an option without a device") << 4 << "COM4";
+    }
+
+    // COM1 fails at every start; only the stored port's failure is reported,
+    // once the page is on the screen. A click on a working option opens it.
     void portThatCannotBeOpenedIsReportedOnce()
     {
+        QFETCH(int, stored);
+        QFETCH(QString, named);
         const QString missing = QStringLiteral("/dev/alarmcfg-no-such-device");
         m_fixture = std::make_unique<PageFixture>(QStringList{missing, m_devices[1], missing});
-        m_fixture->storeValue(QStringLiteral("Option3"), QStringLiteral("True"));
-        m_fixture->start();
-        // COM1 fails at every start; only the stored port's failure is reported.
-        QCOMPARE(m_fixture->messages.texts.size(), 1);
-        QVERIFY(m_fixture->messages.texts[0].contains(QStringLiteral("COM3")) && m_fixture->messages.texts[0].contains(missing));
+        m_fixture->storeValue(kComOptions[stored - 1], QStringLiteral("True"));
+        MainPage &page = m_fixture->start();
+        QVERIFY(m_fixture->messages.texts.isEmpty());
+        page.show();
+        QTRY_COMPARE(m_fixture->messages.texts.size(), 1);
+        QVERIFY2(m_fixture->messages.texts[0].contains(QStringLiteral("COM%1").arg(stored))
+                     && m_fixture->messages.texts[0].contains(named),
+                 qPrintable(m_fixture->messages.texts[0]));
         QVERIFY(!m_fixture->link.port().isOpen());
         QVERIFY(m_fixture->find<QLabel>(QStringLiteral("PortStatus"))->text().contains(QStringLiteral("未打开")));
 
@@ -188,6 +208,63 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->link.port().deviceName(), m_devices[1]);
         QVERIFY(m_fixture->link.port().isOpen());
         QVERIFY(m_fixture->storedKeys().isEmpty());  // a click is never stored
+    }
+
+    // A message box goes over the page even when no window is active (the
+    // window system has not activated the page yet), centred on it.
+    void messageBoxOverThePage()
+    {
+        QWidget page;
+        page.setAttribute(Qt::WA_ShowWithoutActivating);
+        page.show();
+        MessageBoxSink boxes;
+        boxes.setPage(&page);
+        QWidget *parent = nullptr;
+        QTimer::singleShot(0, [&parent] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                parent = box->parentWidget();
+                box->close();
+            }
+        });
+        boxes.showError(QStringLiteral("串口设置"), QStringLiteral("COM2 没有对应的串口设备"));
+        QCOMPARE(parent, &page);
+    }
+
+    // Adapters plugged in and pulled out while the page shows appear in the
+    // status line and the COM options' tooltips; --port overrides stay. A
+    // write that loses its adapter leaves the port disconnected, and the
+    // next write goes to the adapter the option stands for then.
+    void portFollowsTheHardware()
+    {
+        const QString kept = m_devices[3];
+        m_fixture = std::make_unique<PageFixture>(QStringList{QString(), kept});  // COM1 from the system's list
+        auto listed = [this](const LoggedUnit &unit) {
+            m_fixture->listed = {SerialPortFacts{unit.device(), {}, {}, quint16(0x1a86), quint16(0x7523)}};
+        };
+        LoggedUnit &first = m_units.emplace_back(QStringList{"--unplug-after", "2"});
+        listed(first);
+        PageFixture &fixture = *m_fixture;
+        MainPage &page = fixture.start();
+        page.show();
+        QLabel *status = fixture.find<QLabel>(QStringLiteral("PortStatus"));
+        QCOMPARE(status->text(), "COM1 → " + first.device() + " (CH340/CH341)\n已打开");
+
+        fixture.find<QPushButton>(QStringLiteral("Command1"))->click();
+        QVERIFY(status->text().endsWith(QStringLiteral("已断开")));
+
+        fixture.listed.clear();
+        QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QStringLiteral("COM1 → 无串口设备")), 10000);
+        LoggedUnit &second = m_units.emplace_back();
+        listed(second);
+        QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(second.device()), 10000);
+        QCOMPARE(fixture.find<QRadioButton>(QStringLiteral("Option1"))->toolTip(), "COM1 → " + second.device() + " (CH340/CH341)");
+        QCOMPARE(fixture.find<QRadioButton>(QStringLiteral("Option2"))->toolTip(), "COM2 → " + kept);
+
+        fixture.messages.texts.clear();
+        fixture.find<QPushButton>(QStringLiteral("Command1"))->click();
+        QTRY_COMPARE(second.bytes().size(), 6);
+        QCOMPARE(fixture.messages.texts, QStringList());
+        QVERIFY(status->text().endsWith(QStringLiteral("已打开")));
     }
 
     void endingStoresOnlyTheComOptions_data()

@@ -244,7 +244,7 @@ private Q_SLOTS:
         ComPortMap map;
         map.setOverride(1, unit.device());
         map.setOverride(2, QStringLiteral("/nonexistent/ttyS9"));
-        SerialLink link(map);
+        SerialLink link(map, [] { return QList<SerialPortFacts>(); });  // COM3: no device, whatever the machine has
         QCOMPARE(link.select(1), QString());
         QVERIFY(!link.select(com).isEmpty());
         MemoryStore store;
@@ -421,6 +421,72 @@ private Q_SLOTS:
             QCOMPARE(records[k].succeeded(), units[k].isEmpty());
     }
 
+    void comChoice_data()
+    {
+        QTest::addColumn<QStringList>("arguments");  // UNIT: the unit's device
+        QTest::addColumn<int>("com");                // the option written to
+        QTest::addColumn<int>("received");           // blocks the unit received
+        const QString missing = QStringLiteral("/dev/alarmcfg-no-such-device");
+        QTest::newRow("a single --port selects its option") << QStringList{"--port", "COM1=UNIT"} << 1 << 6;
+        QTest::newRow("--com wins") << QStringList{"--com", "3", "--port", "COM3=UNIT", "--port", "COM1=" + missing}
+                                    << 3 << 6;
+        QTest::newRow("several --port keep the stored choice")
+            << QStringList{"--port", "COM1=UNIT", "--port", "COM2=" + missing} << 2 << 0;
+    }
+
+    // With COM2 stored, a write goes to the option --com or a single --port
+    // names, and stores no COM choice.
+    void comChoice()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, com);
+        QFETCH(int, received);
+        LoggedUnit unit;
+        FileStore store = settings();
+        store.ensureDirectory();
+        QVERIFY(store.write(QStringLiteral("Option2"), QStringLiteral("True")));
+        const Run run = alarmcfg(QStringList{"--write", "main"} + arguments.replaceInStrings("UNIT", unit.device()));
+        QCOMPARE(run.exitCode, received > 0 ? 0 : 1);
+        QTRY_COMPARE(unit.bytes().size(), received);
+        const QList<WriteRecord> records = ReadHistory(historyPath()).records;
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].origin.com, com);
+        QCOMPARE(store.read(QStringLiteral("Option2")), QStringLiteral("True"));
+        for (const char *option : {"Option1", "Option3", "Option4"})
+            QVERIFY(!QFileInfo::exists(store.filePath(QLatin1String(option))));
+    }
+
+    void listPorts_data()
+    {
+        QTest::addColumn<bool>("heldHere");
+        QTest::newRow("held by the unit's own side") << false;
+        QTest::newRow("locked by this test") << true;
+    }
+
+    // `--list-ports` needs no display and opens nothing; a pseudo-terminal
+    // is held by the simulated unit, and by whoever locked it.
+    void listPorts()
+    {
+        QFETCH(bool, heldHere);
+        LoggedUnit unit;
+        SerialPort port;
+        if (heldHere)
+            QCOMPARE(port.open(unit.device()), QString());
+        const Run run = alarmcfg({"--list-ports", "--port", "COM1=" + unit.device(), "--port",
+                                  "COM3=/dev/alarmcfg-no-such-device"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.size() >= 4);
+        const QString holder = heldHere ? QStringLiteral("(pid %1)").arg(getpid()) : QStringLiteral("alarmcfg-unit (pid");
+        QVERIFY2(run.out[0].startsWith("COM1  " + unit.device()) && run.out[0].contains("read/write: yes")
+                     && run.out[0].contains("in use: yes") && run.out[0].contains(holder),
+                 qPrintable(run.out[0]));
+        QVERIFY2(run.out[2].startsWith("COM3  /dev/alarmcfg-no-such-device") && run.out[2].contains("no such device"),
+                 qPrintable(run.out[2]));
+        if (heldHere)
+            QVERIFY(port.isOpen());
+        QCOMPARE(unit.bytes(), QList<QByteArray>());
+    }
+
     void refusedWriteSendsNothing_data()
     {
         QTest::addColumn<QString>("page");
@@ -553,6 +619,10 @@ private Q_SLOTS:
         QTest::newRow("--repeat with --dry-run") << QStringList{"--write", "main", "--dry-run", "--repeat"};
         QTest::newRow("--password without --include-password")
             << QStringList{"--export", "car.json", "--password", "天下太平"};
+        QTest::newRow("--com 5") << QStringList{"--write", "main", "--com", "5"};
+        QTest::newRow("--com not a number") << QStringList{"--write", "main", "--com", "one"};
+        QTest::newRow("--com without --write") << QStringList{"--com", "2"};
+        QTest::newRow("--list-ports with --write") << QStringList{"--list-ports", "--write", "main"};
         QTest::newRow("exported password not four Chinese characters")
             << QStringList{"--export", "car.json", "--include-password", "--password", "天下太"};
     }

@@ -1,0 +1,154 @@
+#include "batch_window.h"
+
+#include "history_log.h"
+#include "memory_store.h"
+#include "message_sink.h"
+#include "page_fields.h"
+#include "profile.h"
+#include "serial_link.h"
+#include "validation.h"
+#include "window_history.h"
+#include "write_outcome.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTime>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Title()
+{
+    return QStringLiteral("批量写入");
+}
+
+QPushButton *Button(const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// "第 2 台（COM1 /dev/ttyUSB0）：主页 已写入；无线报警传感器 COMSMSAH 未应答，其余已写入（10:31:02）"
+QString UnitLine(int number, const WriteOrigin &origin, const UnitWrite &written)
+{
+    QStringList pages;
+    if (written.main)
+        pages << QStringLiteral("主页 ") + OutcomeSummary(written.main->refused, written.main->blocks);
+    if (written.sensor)
+        pages << QStringLiteral("无线报警传感器 ") + OutcomeSummary(written.sensor->refused, written.sensor->blocks);
+    const QString port = origin.device.isEmpty() ? QStringLiteral("COM%1").arg(origin.com)
+                                                 : QStringLiteral("COM%1 %2").arg(origin.com).arg(origin.device);
+    return QStringLiteral("第 %1 台（%2）：%3（%4）")
+        .arg(number)
+        .arg(port, pages.join(QStringLiteral("；")), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+}
+
+}  // namespace
+
+std::optional<UnitPages> BatchPages(const QString &path, const QString &password, MessageSink &messages)
+{
+    const ProfileParse parse = ReadProfileFile(path);
+    if (!parse.profile) {
+        messages.showError(Title(), QStringLiteral("配置文件有误，没有写入任何设置：\n") + parse.problems.join(u'\n'));
+        return std::nullopt;
+    }
+    UnitPages pages{parse.profile->main, parse.profile->sensor};
+    if (!parse.profile->hasPassword)
+        pages.main.text[RewritePasswordField().number()] = password;
+    // Both pages are checked before the first unit, not refused unit by unit.
+    const QList<ValidationProblem> problems = ValidateMainPage(pages.main) + ValidateSensorPage(pages.sensor);
+    if (!problems.isEmpty()) {
+        messages.showError(Title(), DescribeProblems(problems));
+        return std::nullopt;
+    }
+    return pages;
+}
+
+BatchWindow::BatchWindow(const UnitPages &pages, const QString &profile, SerialLink &link, MessageSink &messages,
+                         WriteView &view, HistoryLog &history, QWidget *parent)
+    : QDialog(parent),
+      m_pages(pages),
+      m_profile(QFileInfo(profile).absoluteFilePath()),
+      m_link(link),
+      m_messages(messages),
+      m_view(view),
+      m_history(history),
+      m_counts(new QLabel),
+      m_units(new QListWidget),
+      m_next(Button(QStringLiteral("WriteNextUnit"), QStringLiteral("写入下一台"))),
+      m_close(Button(QStringLiteral("CloseBatch"), QStringLiteral("关闭")))
+{
+    setObjectName(QStringLiteral("BatchWindow"));
+    setWindowTitle(Title());
+    // The main page shares the port: it waits while units are written.
+    setWindowModality(Qt::WindowModal);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *file = new QLabel(QStringLiteral("配置文件：%1").arg(m_profile));
+    file->setWordWrap(true);
+    auto *hint = new QLabel(QStringLiteral("连接一台报警器，然后按“写入下一台”。"));
+    m_counts->setObjectName(QStringLiteral("BatchCounts"));
+    m_units->setObjectName(QStringLiteral("BatchUnits"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_next);
+    buttons->addWidget(m_close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(file);
+    layout->addWidget(hint);
+    layout->addWidget(m_counts);
+    layout->addWidget(m_units);
+    layout->addLayout(buttons);
+    resize(560, 320);
+
+    connect(m_next, &QPushButton::clicked, this, &BatchWindow::writeNextUnit);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    showCounts();
+}
+
+void BatchWindow::writeNextUnit()
+{
+    m_writing = true;
+    m_next->setEnabled(false);
+    m_close->setEnabled(false);
+    const int com = m_link.commPort() == 0 ? 1 : m_link.commPort();
+    // A port that does not open again makes the unit's write refuse, with its message.
+    m_link.select(com);
+    const WriteOrigin origin{com, m_link.map().device(com), ProfileSource(m_profile)};
+    MemoryStore discarded;  // a write from a profile stores nowhere
+    const UnitWrite written = WriteUnit(m_pages, m_link.port(), discarded, m_messages, m_view,
+                                        [&](UnitPage page, const WriteResult &result) {
+                                            RecordWindowWrite(m_history, m_messages,
+                                                              UnitPageRecord(m_pages, page, result, origin));
+                                        });
+    (written.succeeded() ? m_succeeded : m_failed) += 1;
+    m_units->addItem(UnitLine(m_succeeded + m_failed, origin, written));
+    m_units->scrollToBottom();
+    showCounts();
+    m_next->setEnabled(true);
+    m_close->setEnabled(true);
+    m_next->setFocus();
+    m_writing = false;
+}
+
+void BatchWindow::showCounts()
+{
+    m_counts->setText(QStringLiteral("已写入 %1 台：成功 %2 台，失败 %3 台")
+                          .arg(m_succeeded + m_failed)
+                          .arg(m_succeeded)
+                          .arg(m_failed));
+}
+
+void BatchWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_writing)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}

@@ -1,0 +1,117 @@
+#include "port_status.h"
+
+#include "message_sink.h"
+#include "page_style.h"
+#include "serial_link.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+
+QString PortFailureTitle()
+{
+    return QStringLiteral("串口设置");
+}
+
+QString StateText(SerialLink::State state)
+{
+    switch (state) {
+    case SerialLink::State::Open:
+        return QStringLiteral("已打开");
+    case SerialLink::State::Disconnected:
+        return QStringLiteral("已断开");
+    case SerialLink::State::Closed:
+        break;
+    }
+    return QStringLiteral("未打开");
+}
+
+}  // namespace
+
+PortStatus::PortStatus(SerialLink &link, QButtonGroup &comOptions, QLabel &statusLine, MessageSink &messages,
+                       bool simulatedUnit, QWidget &page)
+    : QObject(&page),
+      m_link(link),
+      m_comOptions(comOptions),
+      m_statusLine(statusLine),
+      m_messages(messages),
+      m_simulatedUnit(simulatedUnit),
+      m_page(page)
+{
+    m_poll.setInterval(kPollMs);
+    connect(&m_poll, &QTimer::timeout, this, &PortStatus::refresh);
+    page.installEventFilter(this);
+}
+
+QString PortStatus::select(int com)
+{
+    const QString failure = m_link.select(com);
+    show();
+    return failure;
+}
+
+void PortStatus::report(const QString &failure)
+{
+    if (failure.isEmpty())
+        return;
+    if (m_page.isVisible())
+        m_messages.showError(PortFailureTitle(), failure);
+    else
+        m_failureToShow = failure;
+}
+
+void PortStatus::runWrite(const std::function<void()> &write)
+{
+    const QString failure = m_link.reselectForWrite();
+    show();
+    if (!failure.isEmpty()) {
+        m_messages.showError(PortFailureTitle(), failure + QStringLiteral("\n没有写入任何设置。"));
+        return;
+    }
+    m_writing = true;  // the poll keeps off the port while message boxes let it run
+    write();
+    m_writing = false;
+    refresh();
+}
+
+void PortStatus::refresh()
+{
+    if (m_writing)
+        return;
+    m_link.refresh();
+    show();
+}
+
+bool PortStatus::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_page && event->type() == QEvent::Show) {
+        refresh();
+        m_poll.start();
+        if (!m_failureToShow.isEmpty()) {
+            // After the show has finished: the message goes over the page on the screen.
+            QTimer::singleShot(0, this, [this] { report(std::exchange(m_failureToShow, QString())); });
+        }
+    } else if (watched == &m_page && event->type() == QEvent::Hide) {
+        m_poll.stop();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PortStatus::show()
+{
+    const ComPortMap &map = m_link.map();
+    for (int com = 1; com <= 4; ++com)
+        m_comOptions.button(com)->setToolTip(map.describe(com));
+    const SerialLink::State state = m_link.state();
+    QString text = map.describe(m_link.commPort());
+    if (m_simulatedUnit)
+        text += QStringLiteral("（模拟报警器）");
+    m_statusLine.setText(text + u'\n' + StateText(state));
+    QPalette colours = m_statusLine.palette();
+    colours.setColor(QPalette::WindowText, state == SerialLink::State::Open ? PageColors::kGreen : PageColors::kDarkRed);
+    m_statusLine.setPalette(colours);
+}

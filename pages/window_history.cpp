@@ -1,0 +1,10 @@
+#include "window_history.h"
+
+#include "history_log.h"
+#include "message_sink.h"
+
+void RecordWindowWrite(HistoryLog &log, MessageSink &messages, const WriteRecord &record)
+{
+    if (const QString problem = RecordWrite(log, record); !problem.isEmpty())
+        messages.showError(QStringLiteral("写入记录"), problem);
+}

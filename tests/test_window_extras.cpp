@@ -1,0 +1,398 @@
+// What surrounds the pages, each piece on its own: the keyboard rules and
+// the menu's keys, pastes longer than a box holds, fitting a page to a small
+// screen, the write's outcome line, the history window and the batch window
+// against simulated units.
+#include "batch_window.h"
+#include "history_dialog.h"
+#include "history_format.h"
+#include "history_log.h"
+#include "history_reading.h"
+#include "keyboard_rules.h"
+#include "multi_line_box.h"
+#include "profile.h"
+#include "profile_menu.h"
+#include "screen_fit.h"
+#include "serial_link.h"
+#include "test_support.h"
+#include "typing_limit.h"
+#include "logged_unit.h"
+#include "write_outcome.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+// A page with a menu, a one-line box, a multi-line box and a button, shown
+// and active so that its shortcuts work.
+struct KeyPage
+{
+    KeyPage()
+        : menu(new ProfileMenu(&page)),
+          line(TextBox(QStringLiteral("Text7"), 11)),
+          multi(new MultiLineBox(QStringLiteral("Text16"), 70)),
+          button(new QPushButton(QStringLiteral("返回主页")))
+    {
+        auto *layout = new QVBoxLayout(&page);
+        layout->setMenuBar(menu);
+        layout->addWidget(line);
+        layout->addWidget(multi);
+        layout->addWidget(button);
+        InstallKeyboardRules(page);
+        page.show();
+        page.activateWindow();
+    }
+
+    QWidget page;
+    ProfileMenu *menu;
+    QLineEdit *line;
+    MultiLineBox *multi;
+    QPushButton *button;
+};
+
+QString BoxText(QWidget *box)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        return line->text();
+    return static_cast<MultiLineBox *>(box)->value();
+}
+
+WriteResult Result(bool refused, const QString &answers)  // "yn": the blocks A8 and AH, answered or not
+{
+    WriteResult result;
+    result.refused = refused;
+    const QList<QByteArray> tags{"COMSMSA8", "COMSMSAH"};
+    for (int k = 0; k < answers.size(); ++k) {
+        result.blocks.append({tags[k], answers[k] == u'y'});
+        ++result.blocksSent;
+        result.blocksAnswered += answers[k] == u'y' ? 1 : 0;
+    }
+    return result;
+}
+
+}  // namespace
+
+class TestWindowExtras : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void altCombinationsTypeNothing_data()
+    {
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        for (const bool multiLine : {false, true}) {
+            const char *box = multiLine ? "multi-line box" : "one-line box";
+            QTest::addRow("%s: Alt+X", box) << multiLine << int(Qt::AltModifier) << "x" << "";
+            QTest::addRow("%s: Alt+Shift+X", box) << multiLine << int(Qt::AltModifier | Qt::ShiftModifier) << "X" << "";
+            QTest::addRow("%s: AltGr as Ctrl+Alt", box) << multiLine << int(Qt::AltModifier | Qt::ControlModifier) << "@" << "@";
+            QTest::addRow("%s: AltGr as a group switch", box)
+                << multiLine << int(Qt::AltModifier | Qt::GroupSwitchModifier) << "€" << "€";
+        }
+    }
+
+    // An Alt+letter no menu takes types nothing into a box; AltGr text still goes in.
+    void altCombinationsTypeNothing()
+    {
+        QFETCH(bool, multiLine);
+        QFETCH(int, modifiers);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        KeyPage keys;
+        QWidget *box = multiLine ? static_cast<QWidget *>(keys.multi) : keys.line;
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(BoxText(box), expected);
+    }
+
+    void keysPressButtonsAndOpenTheMenu_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("clicked");
+        QTest::addColumn<bool>("menuOpen");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << false;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << false;
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << true << false;
+        QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << false;
+        QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier) << false << true;
+        QTest::newRow("Alt+F") << int(Qt::Key_F) << int(Qt::AltModifier) << false << true;
+    }
+
+    // With the focus on a push button: Enter presses it as Space does; F10
+    // and Alt+F open the menu 文件.
+    void keysPressButtonsAndOpenTheMenu()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, clicked);
+        QFETCH(bool, menuOpen);
+        KeyPage keys;
+        QVERIFY(QTest::qWaitForWindowActive(&keys.page));
+        keys.button->setFocus();
+        QSignalSpy clicks(keys.button, &QPushButton::clicked);
+        QTest::keyClick(keys.button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(clicks.size(), clicked ? 1 : 0);
+        QCOMPARE(keys.menu->fileMenu()->isVisible(), menuOpen);
+        keys.menu->fileMenu()->close();
+    }
+
+    // Esc in any box of the sensor page presses its 返回主页.
+    void escapePressesTheReturnButton()
+    {
+        KeyPage keys;
+        InstallEscapeButton(keys.page, *keys.button);
+        QVERIFY(QTest::qWaitForWindowActive(&keys.page));
+        QSignalSpy clicks(keys.button, &QPushButton::clicked);
+        for (QWidget *box : {static_cast<QWidget *>(keys.line), static_cast<QWidget *>(keys.multi)}) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+        QCOMPARE(clicks.size(), 2);
+    }
+
+    void pasteOverTheLimit_data()
+    {
+        QTest::addColumn<QString>("box");  // "text" (11 characters), "phone" or "multi" (6)
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<int>("leftOut");
+        QTest::newRow("pass phrase") << "text" << "一二" << "三四五六七八九十壹贰叁肆伍" << "一二三四五六七八九十壹" << 4;
+        QTest::newRow("pass phrase, fits") << "text" << "一二" << "三四" << "一二三四" << 0;
+        QTest::newRow("pass phrase full") << "text" << "一二三四五六七八九十壹" << "贰叁" << "一二三四五六七八九十壹" << 2;
+        QTest::newRow("pairs stay whole") << "text" << "一二三四五六七八九十" << "𠀀𠀁" << "一二三四五六七八九十" << 2;
+        QTest::newRow("phone: digits count") << "phone" << "" << "+86 (138) 0013-8000 12345 678" << "+86 (138) 0013-8000 123" << 6;
+        QTest::newRow("phone: separators pass") << "phone" << "" << "138-0013-8000" << "138-0013-8000" << 0;
+        QTest::newRow("multi-line") << "multi" << "一" << "甲\n乙丙丁戊" << "一甲\n乙丙" << 2;
+    }
+
+    // A paste longer than the box holds: what fits is taken and the counter
+    // (or the note beside a phone box) says how much was left out, until the
+    // box changes again.
+    void pasteOverTheLimit()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        QFETCH(int, leftOut);
+        std::unique_ptr<QWidget> edit;
+        std::unique_ptr<QLabel> note;
+        if (box == QLatin1String("multi")) {
+            auto *multi = new MultiLineBox(QStringLiteral("Text1"), 6);
+            edit.reset(multi);
+            note = std::make_unique<RemainingCounter>(multi, RemainingCounter::Lines::One);
+            multi->setValue(before);
+            multi->moveCursor(QTextCursor::End);
+        } else {
+            QLineEdit *line = box == QLatin1String("phone") ? PhoneNumberBox(QStringLiteral("Text1"))
+                                                             : TextBox(QStringLiteral("Text7"), 11);
+            edit.reset(line);
+            note.reset(box == QLatin1String("phone") ? LeftOutNote(line)
+                                                     : new RemainingCounter(line, 11, RemainingCounter::Lines::One));
+            line->setText(before);
+        }
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(edit.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(BoxText(edit.get()), QString(kept).replace(u'\n', QLatin1String("\r\n")));
+        QCOMPARE(note->text().contains(QStringLiteral("已截去")), leftOut > 0);
+        const bool phone = box == QLatin1String("phone");  // its note shows only after a cut
+        QCOMPARE(phone && note->isHidden(), phone && leftOut == 0);
+        if (leftOut > 0)
+            QCOMPARE(note->text(), LeftOutText(leftOut));
+        QTest::keyClick(edit.get(), Qt::Key_Backspace);
+        QVERIFY(!note->text().contains(QStringLiteral("已截去")));
+        QCOMPARE(phone && note->isHidden(), phone);
+    }
+
+    void fittedSize_data()
+    {
+        QTest::addColumn<QSize>("page");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("fitted");
+        // The main page at 96 logical dots per inch, its menu included.
+        QTest::newRow("1920×1080 at 100 %") << QSize(602, 535) << QSize(1920, 1040) << QSize(602, 535);
+        QTest::newRow("1366×768 at 150 %") << QSize(602, 535) << QSize(911, 485) << QSize(602, 455);
+        QTest::newRow("1280×720 at 200 %") << QSize(602, 535) << QSize(640, 340) << QSize(602, 310);
+        QTest::newRow("narrow") << QSize(602, 535) << QSize(500, 1000) << QSize(496, 535);
+    }
+
+    void fittedSize()
+    {
+        QFETCH(QSize, page);
+        QFETCH(QSize, available);
+        QFETCH(QSize, fitted);
+        QCOMPARE(FittedSize(page, available, QSize(4, 30)), fitted);
+    }
+
+    void positionOnScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("inside") << QRect(100, 100, 320, 90) << QPoint(100, 100);
+        QTest::newRow("past the right and bottom edges") << QRect(700, 580, 320, 90) << QPoint(480, 510);
+        QTest::newRow("above and left") << QRect(-50, -20, 320, 90) << QPoint(0, 0);
+        QTest::newRow("larger than the screen") << QRect(300, 300, 900, 700) << QPoint(0, 0);
+    }
+
+    // The wait window placed beside the page stays inside an 800×600 work area.
+    void positionOnScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QPoint, position);
+        QCOMPARE(PositionOnScreen(frame, QRect(0, 0, 800, 600)), position);
+    }
+
+    // A page larger than the screen scrolls under its menu, every control
+    // still there; a page that fits is left as it is.
+    void pageFitsTheScreen()
+    {
+        const QSize available = QGuiApplication::primaryScreen()->availableSize();
+        for (const QSize size : {available / 2, available + QSize(200, 300)}) {
+            QWidget page;
+            auto *layout = new QVBoxLayout(&page);
+            auto *menu = new ProfileMenu(&page);
+            layout->setMenuBar(menu);
+            auto *button = new QPushButton(QStringLiteral("立即写入本页设置"));
+            button->setObjectName(QStringLiteral("Command1"));
+            layout->addWidget(button);
+            page.setFixedSize(size);
+            const bool tooLarge = size.height() > available.height();
+            QCOMPARE(FitToScreen(page), tooLarge);
+            QCOMPARE(page.size() == size, !tooLarge);
+            QVERIFY(page.width() <= available.width() && page.height() <= available.height());
+            QCOMPARE(page.findChild<QPushButton *>(QStringLiteral("Command1")), button);
+            QCOMPARE(page.findChild<QScrollArea *>() != nullptr, tooLarge);
+            QCOMPARE(menu->parentWidget(), &page);
+        }
+    }
+
+    void outcomeText_data()
+    {
+        QTest::addColumn<WriteResult>("result");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("green");
+        QTest::newRow("answered") << Result(false, "yy") << "已写入（10:31:02）" << true;
+        QTest::newRow("one block silent") << Result(false, "yn") << "COMSMSAH 未应答，其余已写入（10:31:02）" << false;
+        QTest::newRow("no block answered") << Result(false, "nn") << "COMSMSA8、COMSMSAH 未应答（10:31:02）" << false;
+        QTest::newRow("refused") << Result(true, "") << "没有发送任何设置" << false;
+    }
+
+    void outcomeText()
+    {
+        QFETCH(WriteResult, result);
+        QFETCH(QString, text);
+        QFETCH(bool, green);
+        WriteOutcomeLabel label;
+        label.showOutcome(result, QDateTime(QDate(2026, 12, 7), QTime(10, 31, 2)));
+        QCOMPARE(label.text(), text);
+        QCOMPARE(label.palette().color(QPalette::WindowText), green ? QColor(0x00, 0x80, 0x00) : QColor(0x80, 0x00, 0x00));
+    }
+
+    // The history newest first, one line that is no record told above it;
+    // the CSV export holds the records, for the owner alone, and a folder
+    // that does not exist is told.
+    void historyWindow()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.jsonl"));
+        HistoryLog log(path);
+        const QStringList sources{WindowSource(), CommandLineSource(), ProfileSource(QStringLiteral("/srv/car.json"))};
+        for (int k = 0; k < sources.size(); ++k) {
+            WriteRecord record = SensorPageRecord(TypedSensorPage(), Result(k == 1, k == 1 ? "" : "yn"), {k + 1, "/dev/ttyUSB0", sources[k]});
+            record.time = QDateTime(QDate(2026, 12, 7), QTime(10, k, 0));
+            QVERIFY(log.append(record).isEmpty());
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append) && file.write("not a record\n") > 0);
+        file.close();
+
+        RecordingMessages messages;
+        HistoryDialog dialog(path, messages);
+        const auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("HistoryTable"));
+        QCOMPARE(table->rowCount(), 3);
+        const auto row = [table](int r) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells << table->item(r, column)->text();
+            return cells.join(u'|');
+        };
+        QCOMPARE(row(0), QStringLiteral("2026-12-07 10:02:00|无线报警传感器|COM3 /dev/ttyUSB0|配置文件 /srv/car.json|COMSMSAH 未应答，其余已写入"));
+        QCOMPARE(row(1), QStringLiteral("2026-12-07 10:01:00|无线报警传感器|COM2 /dev/ttyUSB0|命令行|没有发送任何设置"));
+        QVERIFY(row(2).startsWith(QStringLiteral("2026-12-07 10:00:00|无线报警传感器|COM1 /dev/ttyUSB0|窗口|")));
+        QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("HistoryNote"))->text().contains(u'1'));
+
+        const QString csv = dir.filePath(QStringLiteral("history.csv"));
+        QVERIFY(dialog.exportCsv(csv));
+        QFile exported(csv);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), HistoryToCsv(ReadHistory(path).records));
+        QVERIFY(!(exported.permissions() & (QFile::ReadGroup | QFile::ReadOther)));
+        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(!dialog.exportCsv(dir.filePath(QStringLiteral("missing/history.csv"))));
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY(messages.texts[0].contains(QStringLiteral("missing/history.csv")));
+    }
+
+    // Two units from one profile, the second silent: one succeeded, one
+    // failed, each listed, both pages of each in the history; a profile the
+    // unit cannot hold is refused before any unit.
+    void batchWindow()
+    {
+        QTemporaryDir dir;
+        const QString profile = dir.filePath(QStringLiteral("car.json"));
+        QVERIFY(WriteProfileFile(profile, ProfileToJson({TypedMainPage(), TypedSensorPage(), true}, true), true).isEmpty());
+        RecordingMessages messages;
+        QVERIFY(!BatchPages(dir.filePath(QStringLiteral("none.json")), QString(), messages));
+        QCOMPARE(messages.texts.size(), 1);
+        const std::optional<UnitPages> pages = BatchPages(profile, QString(), messages);
+        QVERIFY(pages);
+
+        const QString cable = dir.filePath(QStringLiteral("tty"));
+        auto unit = std::make_unique<LoggedUnit>(QStringList{"--link", cable});
+        ComPortMap map;
+        map.setOverride(1, cable);
+        SerialLink link(map);
+        NoWindowView view;
+        HistoryLog history(dir.filePath(QStringLiteral("history.jsonl")));
+        BatchWindow window(*pages, profile, link, messages, view, history);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        auto *next = window.findChild<QPushButton *>(QStringLiteral("WriteNextUnit"));
+        next->click();
+        unit.reset();  // the first unit's link goes with it
+        unit = std::make_unique<LoggedUnit>(QStringList{"--link", cable, "--silent"});
+        next->click();
+
+        QCOMPARE(window.succeeded(), 1);
+        QCOMPARE(window.failed(), 1);
+        QVERIFY(window.findChild<QLabel *>(QStringLiteral("BatchCounts"))->text().contains(QStringLiteral("成功 1 台，失败 1 台")));
+        const auto *units = window.findChild<QListWidget *>(QStringLiteral("BatchUnits"));
+        QCOMPARE(units->count(), 2);
+        QVERIFY(units->item(0)->text().contains(QStringLiteral("主页 已写入；无线报警传感器 已写入")));
+        QVERIFY2(units->item(1)->text().contains(QStringLiteral("COMSMSA2、COMSMSA3")), qPrintable(units->item(1)->text()));
+        const QList<WriteRecord> records = ReadHistory(history.path()).records;
+        QCOMPARE(records.size(), 4);
+        QStringList written;
+        for (const WriteRecord &record : records) {
+            QCOMPARE(record.origin.source, ProfileSource(profile));
+            written << record.page + (record.succeeded() ? "+" : "-");
+        }
+        QCOMPARE(written, QStringList({"main+", "sensor+", "main-", "sensor-"}));
+        QCOMPARE(messages.texts.size(), 1 + 6);  // the second unit: five main-page blocks and COMSMSA8 unanswered
+    }
+};
+
+QTEST_MAIN(TestWindowExtras)
+#include "test_window_extras.moc"
