@@ -1,6 +1,7 @@
 #include "gui.h"
 
 #include "file_store.h"
+#include "history_log.h"
 #include "main_page.h"
 #include "message_box_sink.h"
 #include "open_failure.h"
@@ -30,7 +31,8 @@ int RunGui(QApplication &app, const CommandLine &options)
     }
     SerialLink link(map);
     FileStore store(FileStore::defaultDirectory());
-    MainPage mainPage(link, store, messages, options.simulate);
+    HistoryLog history;
+    MainPage mainPage(link, store, messages, history, options.simulate);
     boxes.setPage(&mainPage);
     QObject::connect(&mainPage, &MainPage::quitRequested, &app, [] { QCoreApplication::exit(0); });
     mainPage.show();

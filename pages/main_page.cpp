@@ -1,5 +1,9 @@
 #include "main_page.h"
 
+#include "batch_window.h"
+#include "history_dialog.h"
+#include "history_log.h"
+#include "keyboard_rules.h"
 #include "message_sink.h"
 #include "multi_line_box.h"
 #include "option_group.h"
@@ -10,11 +14,15 @@
 #include "profile_transfer.h"
 #include "profile_menu.h"
 #include "sensor_page.h"
+#include "screen_fit.h"
 #include "sensor_picture.h"
 #include "serial_link.h"
 #include "store_errors.h"
 #include "twips.h"
 #include "typing_limit.h"
+#include "window_history.h"
+#include "write_outcome.h"
+#include "write_record.h"
 #include "write_sequences.h"
 
 #include <QAbstractButton>
@@ -112,11 +120,16 @@ QGridLayout *PhoneGrid(MainPageWidgets &w, int first, Qt::Orientation run)
     auto *grid = new QGridLayout;
     grid->setSpacing(3);
     for (int i = 0; i < 6; ++i) {
+        // Each box over the note that tells of a paste cut to sixteen digits.
+        auto *cell = new QVBoxLayout;
+        cell->setSpacing(0);
         QLineEdit *box = Box(w, first + i);
+        cell->addWidget(box);
+        cell->addWidget(LeftOutNote(box));
         if (run == Qt::Vertical)
-            grid->addWidget(box, i % 3, i / 3);
+            grid->addLayout(cell, i % 3, i / 3);
         else
-            grid->addWidget(box, i / 3, i % 3);
+            grid->addLayout(cell, i / 3, i % 3);
     }
     return grid;
 }
@@ -151,8 +164,10 @@ QGroupBox *PassPhraseFrame(MainPageWidgets &w)
         {7, u"切断汽车油路："}, {8, u"接通汽车油路："}, {13, u"防盗系统设防："}, {14, u"防盗系统解防："}};
     int row = 0;
     for (const auto &[number, caption] : rows) {
+        QLineEdit *box = Box(w, number);
         grid->addWidget(new QLabel(QString::fromUtf16(caption)), row, 0);
-        grid->addWidget(Box(w, number), row++, 1);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(new RemainingCounter(box, TextField(number).maxLength, RemainingCounter::Lines::One), row++, 2);
     }
     return frame;
 }
@@ -246,7 +261,8 @@ QHBoxLayout *Buttons(MainPageWidgets &w)
     auto *row = new QHBoxLayout;
     w.exitButton = NamedButton(QStringLiteral("Command2"), QStringLiteral("退    出"));
     w.writeButton = NamedButton(QStringLiteral("Command1"), QStringLiteral("立即写入本页设置"));
-    row->addStretch();
+    w.outcome = new WriteOutcomeLabel;
+    row->addWidget(w.outcome, 1);
     row->addWidget(w.exitButton);
     row->addWidget(w.writeButton);
     return row;
@@ -304,10 +320,12 @@ MainPageWidgets BuildMainPage(QWidget &page)
 
 }  // namespace
 
-MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit)
+MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, HistoryLog &history,
+                   bool simulatedUnit)
     : m_link(link),
       m_store(store),
       m_messages(messages),
+      m_history(history),
       m_widgets(BuildMainPage(*this)),
       m_writeView(*this, m_waitWindow, *m_widgets.writeButton),
       m_ports(new PortStatus(link, *m_widgets.comOptions, *m_widgets.portStatus, messages, simulatedUnit, *this))
@@ -321,11 +339,15 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, bool s
     setFixedSize(TwipsSize(*this, 9030, 7650) + QSize(0, menu->sizeHint().height()));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft());
+    InstallKeyboardRules(*this);
+    FitToScreen(*this);
 
     connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
             [this] { m_ports->report(selectPort()); });
     connect(menu, &ProfileMenu::importRequested, this, &MainPage::importProfile);
     connect(menu, &ProfileMenu::exportRequested, this, &MainPage::exportProfile);
+    connect(menu, &ProfileMenu::historyRequested, this, &MainPage::showHistory);
+    connect(menu, &ProfileMenu::batchRequested, this, &MainPage::openBatchWindow);
     connect(m_widgets.writeButton, &QPushButton::clicked, this, &MainPage::write);
     connect(m_widgets.exitButton, &QPushButton::clicked, this, &MainPage::exitProgram);
     connect(m_widgets.sensorPageButton, &QPushButton::clicked, this, &MainPage::openSensorPage);
@@ -413,7 +435,10 @@ void MainPage::write()
 {
     m_closeHold.runWrite([this] {
         m_ports->runWrite([this] {
-            WriteMainPage(values(), m_link.port(), m_store, m_messages, m_writeView);
+            const MainPageValues written = values();
+            const WriteResult result = WriteMainPage(written, m_link.port(), m_store, m_messages, m_writeView);
+            m_widgets.outcome->showOutcome(result);
+            RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, windowOrigin()));
             ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
         });
     });
@@ -450,13 +475,40 @@ bool MainPage::exportProfile(const QString &path, bool includePassword)
 void MainPage::openSensorPage()
 {
     if (!m_sensorPage) {
-        m_sensorPage = new SensorPage(m_store, m_messages, m_link.port(), *m_ports, m_waitWindow, m_closeHold, *this);
+        m_sensorPage = new SensorPage(m_store, m_messages, m_history, m_link, *m_ports, m_waitWindow,
+                                      m_closeHold, *this);
         connect(m_sensorPage, &SensorPage::returnRequested, this, &MainPage::returnFromSensorPage);
         connect(m_sensorPage, &SensorPage::exitRequested, this, &MainPage::exitProgram);
     }
     m_sensorPage->move(pos() + TwipsOffset(*this, 100, 100));
     m_sensorPage->show();
     hide();
+}
+
+WriteOrigin MainPage::windowOrigin() const
+{
+    const int com = m_link.commPort();
+    return {com, m_link.map().device(com), WindowSource()};
+}
+
+void MainPage::showHistory()
+{
+    auto *dialog = new HistoryDialog(m_history.path(), m_messages, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainPage::openBatchWindow(const QString &profile)
+{
+    const std::optional<UnitPages> pages =
+        BatchPages(profile, values().text[RewritePasswordField().number()], m_messages);
+    if (!pages)
+        return;
+    auto *batch = new BatchWindow(*pages, profile, m_link, m_messages, m_writeView, m_history, this);
+    batch->setAttribute(Qt::WA_DeleteOnClose);
+    // Each unit opens the port afresh: show where it stands once the batch is over.
+    connect(batch, &QObject::destroyed, this, [this] { selectPort(); });
+    batch->show();
 }
 
 void MainPage::returnFromSensorPage()

@@ -4,11 +4,13 @@
 #include "page_values.h"
 #include "page_write_view.h"
 #include "wait_window_slot.h"
+#include "write_record.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
 
+class HistoryLog;
 class MessageSink;
 class MultiLineBox;
 class PortStatus;
@@ -20,6 +22,7 @@ class QPushButton;
 class SensorPage;
 class SerialLink;
 class Store;
+class WriteOutcomeLabel;
 
 // The controls of the main page that its actions use.
 struct MainPageWidgets
@@ -33,6 +36,7 @@ struct MainPageWidgets
     QPushButton *exitButton = nullptr;        // 退    出
     QPushButton *sensorPageButton = nullptr;  // 无线报警传感器内容设置
     QLabel *portStatus = nullptr;             // the device behind the COM choice
+    WriteOutcomeLabel *outcome = nullptr;     // how the last write went
 };
 
 // The main page "  GSM车载防盗报警器设置软件 V1.0" (Form1): the start-up window.
@@ -46,8 +50,10 @@ public:
     // Loads the page: opens COM1, makes the settings directory exist and
     // restores every field, the stored COM choice included. A port that
     // cannot be opened is reported once the page is shown.
+    // Every write of either page goes into `history`.
     // `simulatedUnit` says that a simulated unit stands behind the COM options.
-    MainPage(SerialLink &link, Store &store, MessageSink &messages, bool simulatedUnit = false);
+    MainPage(SerialLink &link, Store &store, MessageSink &messages, HistoryLog &history,
+             bool simulatedUnit = false);
     ~MainPage() override;
 
     // The fields a write sends, as the page shows them now.
@@ -86,6 +92,11 @@ private:
     QString selectPort();
 
     void write();
+    // The COM option and device a write from the window goes to, for the history.
+    WriteOrigin windowOrigin() const;
+    // 文件 → 写入记录… and 文件 → 批量写入….
+    void showHistory();
+    void openBatchWindow(const QString &profile);
     void openSensorPage();
     void returnFromSensorPage();
     void exitProgram();
@@ -93,6 +104,7 @@ private:
     SerialLink &m_link;
     Store &m_store;
     MessageSink &m_messages;
+    HistoryLog &m_history;
     MainPageWidgets m_widgets;
     WaitWindowSlot m_waitWindow;
     CloseHold m_closeHold;  // shared with the sensor page

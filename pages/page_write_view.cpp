@@ -1,5 +1,6 @@
 #include "page_write_view.h"
 
+#include "screen_fit.h"
 #include "twips.h"
 
 #include <QWidget>
@@ -19,6 +20,7 @@ void PageWriteView::setWriteEnabled(bool enabled)
 void PageWriteView::placeWaitWindow()
 {
     m_waitWindow.use().move(m_mainPage.pos() + TwipsOffset(m_mainPage, 1999, 2300));
+    KeepOnScreen(m_waitWindow.use());
 }
 
 void PageWriteView::showWaitWindow()

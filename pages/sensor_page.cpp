@@ -1,16 +1,22 @@
 #include "sensor_page.h"
 
 #include "close_hold.h"
+#include "keyboard_rules.h"
 #include "multi_line_box.h"
 #include "grid_panel.h"
 #include "page_fields.h"
 #include "page_settings.h"
 #include "page_style.h"
 #include "port_status.h"
+#include "screen_fit.h"
 #include "sensor_picture.h"
+#include "serial_link.h"
 #include "store_errors.h"
 #include "twips.h"
 #include "typing_limit.h"
+#include "window_history.h"
+#include "write_outcome.h"
+#include "write_record.h"
 #include "write_sequences.h"
 
 #include <QCloseEvent>
@@ -54,6 +60,7 @@ QWidget *SensorCell(SensorPageWidgets &w, int sensor)
     auto *numberRow = new QHBoxLayout;
     numberRow->addWidget(NamedLabel(Name("Label", numberField.number()), QStringLiteral("发送给")));
     numberRow->addWidget(number, 1);
+    numberRow->addWidget(LeftOutNote(number));
     layout->addLayout(numberRow);
     layout->addStretch();
 
@@ -65,16 +72,20 @@ QWidget *SensorCell(SensorPageWidgets &w, int sensor)
 QWidget *ButtonCell(SensorPageWidgets &w)
 {
     auto *cell = new QWidget;
-    auto *row = new QHBoxLayout(cell);
+    auto *row = new QHBoxLayout;
     row->setSpacing(10);
     w.exitButton = NamedButton(QStringLiteral("Command3"), QStringLiteral("退   出"));
     w.returnButton = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回主页"));
     w.writeButton = NamedButton(QStringLiteral("Command2"), QStringLiteral("立即写入本页设置"));
+    w.outcome = new WriteOutcomeLabel;
     row->addStretch();
     row->addWidget(w.exitButton);
     row->addWidget(w.returnButton);
     row->addWidget(w.writeButton);
     row->addStretch();
+    auto *column = new QVBoxLayout(cell);
+    column->addLayout(row);
+    column->addWidget(w.outcome, 0, Qt::AlignHCenter);
     return cell;
 }
 
@@ -107,12 +118,13 @@ SensorPageWidgets BuildSensorPage(QWidget &page)
 
 }  // namespace
 
-SensorPage::SensorPage(Store &store, MessageSink &messages, Port &port, PortStatus &portStatus,
-                       WaitWindowSlot &waitWindow,
-             CloseHold &closeHold, const QWidget &mainPage)
+SensorPage::SensorPage(Store &store, MessageSink &messages, HistoryLog &history, SerialLink &link,
+                       PortStatus &portStatus, WaitWindowSlot &waitWindow, CloseHold &closeHold,
+                       const QWidget &mainPage)
     : m_store(store),
       m_messages(messages),
-      m_port(port),
+      m_history(history),
+      m_link(link),
       m_portStatus(portStatus),
       m_closeHold(closeHold),
       m_widgets(BuildSensorPage(*this)),
@@ -124,6 +136,10 @@ SensorPage::SensorPage(Store &store, MessageSink &messages, Port &port, PortStat
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(PageFont());
     setFixedSize(TwipsSize(*this, 8475, 5790));
+
+    InstallKeyboardRules(*this);
+    InstallEscapeButton(*this, *m_widgets.returnButton);
+    FitToScreen(*this);
 
     connect(m_widgets.returnButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_widgets.writeButton, &QPushButton::clicked, this, &SensorPage::write);
@@ -156,7 +172,12 @@ void SensorPage::write()
 {
     m_closeHold.runWrite([this] {
         m_portStatus.runWrite([this] {
-            WriteSensorPage(values(), m_port, m_store, m_messages, m_writeView);
+            const SensorPageValues written = values();
+            const WriteResult result = WriteSensorPage(written, m_link.port(), m_store, m_messages, m_writeView);
+            m_widgets.outcome->showOutcome(result);
+            const int com = m_link.commPort();
+            RecordWindowWrite(m_history, m_messages,
+                              SensorPageRecord(written, result, {com, m_link.map().device(com), WindowSource()}));
             ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
         });
     });

@@ -8,13 +8,15 @@
 #include <array>
 
 class CloseHold;
+class HistoryLog;
 class MessageSink;
 class MultiLineBox;
-class Port;
 class PortStatus;
 class QLineEdit;
 class QPushButton;
+class SerialLink;
 class Store;
+class WriteOutcomeLabel;
 class WaitWindowSlot;
 
 // The controls of the sensor page that its actions use.
@@ -25,6 +27,7 @@ struct SensorPageWidgets
     QPushButton *returnButton = nullptr;                        // 返回主页
     QPushButton *writeButton = nullptr;                         // 立即写入本页设置
     QPushButton *exitButton = nullptr;                          // 退   出
+    WriteOutcomeLabel *outcome = nullptr;                       // how the last write went
 };
 
 // The sensor page "  无线报警传感器内容设置" (Form2): the alarm text and number of each
@@ -37,11 +40,13 @@ class SensorPage : public QWidget
     Q_OBJECT
 
 public:
-    // `mainPage` places the wait window; `port` is the main page's open port,
-    // which `portStatus` selects again for a write where needed;
-    // `closeHold` is the main page's, which holds closes during writes.
-    SensorPage(Store &store, MessageSink &messages, Port &port, PortStatus &portStatus, WaitWindowSlot &waitWindow,
-          CloseHold &closeHold, const QWidget &mainPage);
+    // `mainPage` places the wait window; `link` is the main page's open port,
+    // which `portStatus` selects again for a write where needed; writes go
+    // into `history`; `closeHold` is the main page's, which holds closes
+    // during writes.
+    SensorPage(Store &store, MessageSink &messages, HistoryLog &history, SerialLink &link,
+               PortStatus &portStatus, WaitWindowSlot &waitWindow, CloseHold &closeHold,
+               const QWidget &mainPage);
 
     SensorPageValues values() const;
 
@@ -60,7 +65,8 @@ private:
 
     Store &m_store;
     MessageSink &m_messages;
-    Port &m_port;
+    HistoryLog &m_history;
+    SerialLink &m_link;
     PortStatus &m_portStatus;
     CloseHold &m_closeHold;
     SensorPageWidgets m_widgets;

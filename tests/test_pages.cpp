@@ -4,6 +4,7 @@
 // end, and profiles imported and exported from the main page.
 #include "block_layouts.h"
 #include "file_store.h"
+#include "history_log.h"
 #include "main_page.h"
 #include "message_box_sink.h"
 #include "sensor_page.h"
@@ -52,7 +53,7 @@ struct PageFixture
 
     MainPage &start()
     {
-        page = std::make_unique<MainPage>(link, store, messages);
+        page = std::make_unique<MainPage>(link, store, messages, history);
         return *page;
     }
     template <typename Widget = QWidget>
@@ -81,6 +82,7 @@ struct PageFixture
     QTemporaryDir parent;
     FileStore store;
     RecordingMessages messages;
+    HistoryLog history{parent.filePath(QStringLiteral("history.jsonl"))};
     QList<SerialPortFacts> listed;
     SerialLink link;
     std::unique_ptr<MainPage> page;

@@ -5,6 +5,7 @@
 
 #include "com_port_map.h"
 #include "file_store.h"
+#include "history_log.h"
 #include "main_page.h"
 #include "sensor_page.h"
 #include "wait_window.h"
@@ -92,7 +93,8 @@ int main(int argc, char **argv)
     FileStore store(settings.path());
     PrintingSink messages;
 
-    MainPage mainPage(link, store, messages, true);
+    HistoryLog history(settings.filePath(QStringLiteral("history.jsonl")));  // nothing is written
+    MainPage mainPage(link, store, messages, history, true);
     mainPage.show();
     bool saved = Save(mainPage, output, QStringLiteral("main-page.png"));
 
