@@ -2,6 +2,7 @@
 
 #include "com_port_map.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <cstdio>
@@ -60,10 +61,10 @@ QString SimulatedUnits::start(const QString &program, ComPortMap &map)
 #endif
         unit->start(program, {});
         if (!unit->waitForStarted(kStartMs))
-            return QStringLiteral("无法启动模拟报警器 %1：%2").arg(program, unit->errorString());
+            return QCoreApplication::translate("Program", "无法启动模拟报警器 %1：%2").arg(program, unit->errorString());
         const QString device = ReadDevice(*unit);
         if (device.isEmpty())
-            return QStringLiteral("模拟报警器 %1 没有给出串口设备。").arg(program);
+            return QCoreApplication::translate("Program", "模拟报警器 %1 没有给出串口设备。").arg(program);
         map.setOverride(com, device);
         QProcess *process = unit.get();
         QObject::connect(process, &QProcess::readyReadStandardOutput, process,

@@ -1,5 +1,6 @@
 #include "history_reading.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -15,7 +16,7 @@ namespace {
 
 QString NotRegular()
 {
-    return QStringLiteral("not a regular file");
+    return QCoreApplication::translate("History", "not a regular file");
 }
 
 // Opens `file` on `path` when it names a regular file; the reason otherwise.
