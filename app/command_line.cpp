@@ -4,6 +4,7 @@
 #include "validation.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #ifdef Q_OS_WIN
@@ -20,69 +21,74 @@ using Mode = CommandLine::Mode;
 struct OptionTable
 {
     const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on command-line options.")};
+                                  QCoreApplication::translate("CommandLine", "Displays help on command-line options.")};
     const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information.")};
+                                     QCoreApplication::translate("CommandLine", "Displays version information.")};
     const QCommandLineOption write{
         QStringLiteral("write"),
-        QStringLiteral("Write a page from the stored settings, without a window: main, sensor or all."),
+        QCoreApplication::translate("CommandLine", "Write a page from the stored settings, without a window: main, sensor or all."),
         QStringLiteral("page")};
     const QCommandLineOption dryRun{
         QStringLiteral("dry-run"),
-        QStringLiteral("With --write: print each block as its tag and hex bytes; send and store nothing.")};
+        QCoreApplication::translate("CommandLine", "With --write: print each block as its tag and hex bytes; send and store nothing.")};
     const QCommandLineOption password{
         QStringLiteral("password"),
-        QStringLiteral("With --write, or --export --include-password: the SMS-rewrite password "
+        QCoreApplication::translate("CommandLine", "With --write, or --export --include-password: the SMS-rewrite password "
                        "(four Chinese characters)."),
         QStringLiteral("text"), RewritePasswordField().defaultText()};
     const QCommandLineOption profile{
         QStringLiteral("profile"),
-        QStringLiteral("With --write: write from this profile; the stored settings stay untouched."),
+        QCoreApplication::translate("CommandLine", "With --write: write from this profile; the stored settings stay untouched."),
         QStringLiteral("file")};
     const QCommandLineOption exportFile{QStringLiteral("export"),
-                                        QStringLiteral("Save the stored settings as a profile."),
+                                        QCoreApplication::translate("CommandLine", "Save the stored settings as a profile."),
                                         QStringLiteral("file")};
     const QCommandLineOption importFile{
         QStringLiteral("import"),
-        QStringLiteral("Store a profile's settings, as if typed and written (nothing is sent)."),
+        QCoreApplication::translate("CommandLine", "Store a profile's settings, as if typed and written (nothing is sent)."),
         QStringLiteral("file")};
     const QCommandLineOption includePassword{
         QStringLiteral("include-password"),
-        QStringLiteral("With --export: put the SMS-rewrite password (--password) into the profile.")};
+        QCoreApplication::translate("CommandLine", "With --export: put the SMS-rewrite password (--password) into the profile.")};
     const QCommandLineOption port{
         QStringLiteral("port"),
-        QStringLiteral("Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
+        QCoreApplication::translate("CommandLine", "Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
         QStringLiteral("COMk=DEVICE")};
     const QCommandLineOption com{
         QStringLiteral("com"),
-        QStringLiteral("With --write: write to the option COMk (1 to 4) instead of the stored choice; "
+        QCoreApplication::translate("CommandLine", "With --write: write to the option COMk (1 to 4) instead of the stored choice; "
                        "a single --port selects its option too. Nothing is stored."),
         QStringLiteral("k")};
     const QCommandLineOption listPorts{
         QStringLiteral("list-ports"),
-        QStringLiteral("List the serial devices behind COM1 to COM4 and any others, with their adapters, "
+        QCoreApplication::translate("CommandLine", "List the serial devices behind COM1 to COM4 and any others, with their adapters, "
                        "access and users; opens none.")};
     const QCommandLineOption repeat{
         QStringLiteral("repeat"),
-        QStringLiteral("With --write: write one unit after another; Enter goes on to the next, q stops.")};
+        QCoreApplication::translate("CommandLine", "With --write: write one unit after another; Enter goes on to the next, q stops.")};
     const QCommandLineOption history{
         QStringLiteral("history"),
-        QStringLiteral("Show the last N writes (20 without N), oldest first: --history [N] or --history=N."),
+        QCoreApplication::translate("CommandLine", "Show the last N writes (20 without N), oldest first: --history [N] or --history=N."),
         QStringLiteral("N")};
     const QCommandLineOption simulate{
         QStringLiteral("simulate"),
-        QStringLiteral("Open the pages with a simulated alarm unit behind every COM option.")};
+        QCoreApplication::translate("CommandLine", "Open the pages with a simulated alarm unit behind every COM option.")};
+    const QCommandLineOption language{
+        QStringLiteral("lang"),
+        QCoreApplication::translate("CommandLine", "The language of the pages and messages: zh (Chinese) or en "
+                                                   "(English). Without it, the system's locale chooses."),
+        QStringLiteral("zh|en")};
     QCommandLineParser parser;
 
     OptionTable()
     {
         parser.setApplicationDescription(
-            QStringLiteral("Configuration tool for the TQ18/TQ18G GSM car alarm.\n"
+            QCoreApplication::translate("CommandLine", "Configuration tool for the TQ18/TQ18G GSM car alarm.\n"
                            "Without options it opens the settings pages."));
         parser.addOptions({help, version, write, dryRun, repeat, profile, exportFile, importFile, includePassword,
-                           password, port, com, listPorts, simulate, history});
+                           password, port, com, listPorts, simulate, history, language});
         parser.addPositionalArgument(QStringLiteral("profile"),
-                                     QStringLiteral("Open the pages with this profile imported."),
+                                     QCoreApplication::translate("CommandLine", "Open the pages with this profile imported."),
                                      QStringLiteral("[profile]"));
     }
 };
@@ -106,28 +112,28 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
     const QCommandLineParser &parser = table.parser;
     for (const QCommandLineOption *once :
          {&table.write, &table.profile, &table.exportFile, &table.importFile, &table.password, &table.history,
-          &table.com}) {
+          &table.com, &table.language}) {
         if (parser.values(*once).size() > 1)
-            return QStringLiteral("%1 is given more than once.").arg(Name(*once));
+            return QCoreApplication::translate("CommandLine", "%1 is given more than once.").arg(Name(*once));
     }
     for (const QCommandLineOption *file : {&table.profile, &table.exportFile, &table.importFile}) {
         if (parser.isSet(*file) && parser.value(*file).isEmpty())
-            return QStringLiteral("%1 needs a file name.").arg(Name(*file));
+            return QCoreApplication::translate("CommandLine", "%1 needs a file name.").arg(Name(*file));
     }
 
     const Mode mode = options.mode;
     const Pairing pairings[] = {
-        {table.dryRun, mode == Mode::Write, QStringLiteral("--dry-run goes with --write.")},
-        {table.profile, mode == Mode::Write, QStringLiteral("--profile goes with --write.")},
+        {table.dryRun, mode == Mode::Write, QCoreApplication::translate("CommandLine", "--dry-run goes with --write.")},
+        {table.profile, mode == Mode::Write, QCoreApplication::translate("CommandLine", "--profile goes with --write.")},
         {table.repeat, mode == Mode::Write && !options.dryRun,
-         QStringLiteral("--repeat goes with --write, and not with --dry-run.")},
-        {table.includePassword, mode == Mode::Export, QStringLiteral("--include-password goes with --export.")},
+         QCoreApplication::translate("CommandLine", "--repeat goes with --write, and not with --dry-run.")},
+        {table.includePassword, mode == Mode::Export, QCoreApplication::translate("CommandLine", "--include-password goes with --export.")},
         {table.password, mode == Mode::Write || (mode == Mode::Export && options.includePassword),
-         QStringLiteral("--password goes with --write, or with --export and --include-password.")},
+         QCoreApplication::translate("CommandLine", "--password goes with --write, or with --export and --include-password.")},
         {table.simulate, mode == Mode::Window,
-         QStringLiteral("--simulate opens the pages; it does not go with --write, --export, --import, --history "
+         QCoreApplication::translate("CommandLine", "--simulate opens the pages; it does not go with --write, --export, --import, --history "
                         "or --list-ports.")},
-        {table.com, mode == Mode::Write, QStringLiteral("--com goes with --write.")},
+        {table.com, mode == Mode::Write, QCoreApplication::translate("CommandLine", "--com goes with --write.")},
     };
     for (const Pairing &pairing : pairings) {
         if (parser.isSet(pairing.option) && !pairing.taken)
@@ -136,25 +142,29 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
 
     for (const QString &assignment : options.portOverrides) {
         if (ComPortMap::overriddenOption(assignment) == 0)
-            return QStringLiteral("--port takes COMk=DEVICE with k from 1 to 4, not \"%1\".").arg(assignment);
+            return QCoreApplication::translate("CommandLine", "--port takes COMk=DEVICE with k from 1 to 4, not \"%1\".").arg(assignment);
     }
     if (parser.isSet(table.com) && (options.com < 1 || options.com > 4))
-        return QStringLiteral("--com takes an option from 1 to 4, not \"%1\".").arg(parser.value(table.com));
+        return QCoreApplication::translate("CommandLine", "--com takes an option from 1 to 4, not \"%1\".").arg(parser.value(table.com));
     const QStringList pages{QStringLiteral("main"), QStringLiteral("sensor"), QStringLiteral("all")};
     if (mode == Mode::Write && !pages.contains(options.writePage))
-        return QStringLiteral("--write takes main, sensor or all, not \"%1\".").arg(options.writePage);
+        return QCoreApplication::translate("CommandLine", "--write takes main, sensor or all, not \"%1\".").arg(options.writePage);
     if (options.includePassword && !IsValidRewritePassword(options.password))
-        return QStringLiteral("--password is not four Chinese characters.");
+        return QCoreApplication::translate("CommandLine", "--password is not four Chinese characters.");
+
+    if (parser.isSet(table.language) && !LanguageNamed(parser.value(table.language)))
+        return QCoreApplication::translate("CommandLine", "--lang takes zh or en, not \"%1\".")
+            .arg(parser.value(table.language));
 
     if (mode == Mode::History && options.historyCount < 1)
-        return QStringLiteral("--history takes a number of writes from 1 on, not \"%1\".")
+        return QCoreApplication::translate("CommandLine", "--history takes a number of writes from 1 on, not \"%1\".")
             .arg(parser.value(table.history));
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > (mode == Mode::Window ? 1 : 0))
-        return QStringLiteral("Unexpected argument \"%1\".").arg(positional.constLast());
+        return QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\".").arg(positional.constLast());
     if (!positional.isEmpty() && !QFileInfo(positional.constFirst()).isFile())
-        return QStringLiteral("No profile file \"%1\" to open.").arg(positional.constFirst());
+        return QCoreApplication::translate("CommandLine", "No profile file \"%1\" to open.").arg(positional.constFirst());
     return {};
 }
 
@@ -203,6 +213,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     OptionTable table;
     const QCommandLineParser &parser = table.parser;
     CommandLine options;
+    options.language = LanguageOfLocale(SystemMessagesLocale());
     const auto refuse = [&options](const QString &problem) {
         options.mode = Mode::Refused;
         options.refusal = problem;
@@ -210,9 +221,12 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     };
     if (!table.parser.parse(WithHistoryValue(arguments)))
         return refuse(parser.errorText());
+    // A refusal of the rest of the line is worded in the language asked for.
+    if (const std::optional<Language> named = LanguageNamed(parser.value(table.language)))
+        options.language = *named;
     // After "--" every option would become a profile to open.
     if (arguments.mid(1).contains(QLatin1String("--")))
-        return refuse(QStringLiteral("\"--\" is not taken: give the options, then the profile to open."));
+        return refuse(QCoreApplication::translate("CommandLine", "\"--\" is not taken: give the options, then the profile to open."));
     if (parser.isSet(table.help) || parser.isSet(table.version)) {
         options.mode = parser.isSet(table.help) ? Mode::Help : Mode::Version;
         return options;
@@ -225,7 +239,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         if (!parser.isSet(option))
             continue;
         if (options.mode != Mode::Window)
-            return refuse(QStringLiteral("--write, --export, --import, --history and --list-ports go one at a time."));
+            return refuse(QCoreApplication::translate("CommandLine", "--write, --export, --import, --history and --list-ports go one at a time."));
         options.mode = mode;
     }
     options.writePage = parser.value(table.write);

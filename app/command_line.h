@@ -1,6 +1,7 @@
 #pragma once
 
 #include "com_port_map.h"
+#include "language.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,7 @@ struct CommandLine
     int com = 0;                // with Write: --com k, 0 when not given
     bool simulate = false;      // with Window: a simulated unit behind every COM option
     QString openProfile;        // with Window: a profile to import once the main page shows
+    Language language = Language::Chinese;  // --lang, or the system's locale; with Refused too
 };
 
 // The program's arguments, program name first, as given: read before any
@@ -43,7 +45,8 @@ struct CommandLine
 QStringList ProgramArguments(int argc, char **argv);
 
 // Parses the arguments without printing anything or ending the process; a
-// line that is malformed in any way comes back as Mode::Refused.
+// line that is malformed in any way comes back as Mode::Refused. The refusal
+// and the help are worded in the translations installed at the time.
 CommandLine ParseCommandLine(const QStringList &arguments);
 
 // The text --help prints; the application object must exist (it names the

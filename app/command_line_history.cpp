@@ -5,6 +5,7 @@
 #include "history_log.h"
 #include "history_reading.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 int RunHistory(const CommandLine &options)
@@ -12,12 +13,12 @@ int RunHistory(const CommandLine &options)
     const QString path = DefaultHistoryPath();
     const HistoryRead history = ReadHistory(path);
     if (!history.error.isEmpty()) {
-        Err() << QStringLiteral("The write history %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), history.error)
+        Err() << QCoreApplication::translate("CommandLine", "The write history %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), history.error)
               << Qt::endl;
         return 1;
     }
     if (history.skipped > 0) {
-        Err() << QStringLiteral("%1 line(s) of %2 are no write record and are left out.")
+        Err() << QCoreApplication::translate("CommandLine", "%1 line(s) of %2 are no write record and are left out.")
                      .arg(history.skipped)
                      .arg(QDir::toNativeSeparators(path))
               << Qt::endl;

@@ -4,28 +4,30 @@
 #include "console.h"
 #include "device_access.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString AccessText(const DeviceAccess &access)
 {
     if (!access.known)
-        return QStringLiteral("read/write: unknown");
+        return QCoreApplication::translate("CommandLine", "read/write: unknown");
     if (!access.exists)
-        return QStringLiteral("read/write: no such device");
+        return QCoreApplication::translate("CommandLine", "read/write: no such device");
     if (access.mayReadWrite)
-        return QStringLiteral("read/write: yes");
-    return access.group.isEmpty() ? QStringLiteral("read/write: no")
-                                  : QStringLiteral("read/write: no (group %1)").arg(access.group);
+        return QCoreApplication::translate("CommandLine", "read/write: yes");
+    return access.group.isEmpty() ? QCoreApplication::translate("CommandLine", "read/write: no")
+                                  : QCoreApplication::translate("CommandLine", "read/write: no (group %1)").arg(access.group);
 }
 
 QString HolderText(const DeviceAccess &access)
 {
     if (!access.holder)
-        return access.known ? QStringLiteral("in use: no") : QStringLiteral("in use: unknown");
+        return access.known ? QCoreApplication::translate("CommandLine", "in use: no") : QCoreApplication::translate("CommandLine", "in use: unknown");
     const PortHolder &holder = *access.holder;
     if (holder.program.isEmpty())
-        return QStringLiteral("in use: yes, pid %1").arg(holder.pid);
-    return QStringLiteral("in use: yes, %1 (pid %2)").arg(holder.program).arg(holder.pid);
+        return QCoreApplication::translate("CommandLine", "in use: yes, pid %1").arg(holder.pid);
+    return QCoreApplication::translate("CommandLine", "in use: yes, %1 (pid %2)").arg(holder.program).arg(holder.pid);
 }
 
 // "COM1  /dev/ttyUSB0  CH340/CH341 1a86:7523  read/write: yes  in use: no"
@@ -48,7 +50,7 @@ int RunListPorts(const CommandLine &options)
     for (int com = 1; com <= 4; ++com) {
         const QString option = QStringLiteral("COM%1").arg(com);
         const SerialPortFacts port = map.facts(com);
-        PrintLine(port.device.isEmpty() ? option + QLatin1String("  no serial device") : PortLine(option, port));
+        PrintLine(port.device.isEmpty() ? QCoreApplication::translate("CommandLine", "%1  no serial device").arg(option) : PortLine(option, port));
     }
     for (const SerialPortFacts &port : map.others())
         PrintLine(PortLine(QStringLiteral("-   "), port));

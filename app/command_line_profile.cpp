@@ -6,6 +6,8 @@
 #include "profile_transfer.h"
 #include "read_only_store.h"
 
+#include <QCoreApplication>
+
 int RunExport(const CommandLine &options)
 {
     // Exporting reads the settings; it creates no file, not even a missing one.
@@ -15,7 +17,8 @@ int RunExport(const CommandLine &options)
     // A profile is a source for later writes: it never carries a default in
     // place of a setting that could not be read.
     if (!PrintStoreErrors(stored)) {
-        Err() << "Nothing was exported: a stored setting could not be read." << Qt::endl;
+        Err() << QCoreApplication::translate("CommandLine", "Nothing was exported: a stored setting could not be read.")
+              << Qt::endl;
         return 1;
     }
     profile.main.text[RewritePasswordField().number()] = options.password;

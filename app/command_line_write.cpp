@@ -17,6 +17,7 @@
 #include "write_failure_note.h"
 #include "write_sequences.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -27,7 +28,9 @@ class BlockLineView : public NoWindowView
 public:
     void blockExchanged(const QByteArray &tag, bool answered) override
     {
-        PrintLine(QString::fromLatin1(tag) + (answered ? QLatin1String(" answered") : QLatin1String(" not answered")));
+        PrintLine((answered ? QCoreApplication::translate("CommandLine", "%1 answered")
+                            : QCoreApplication::translate("CommandLine", "%1 not answered"))
+                      .arg(QString::fromLatin1(tag)));
     }
 };
 
@@ -135,7 +138,7 @@ int RunCommandLineWrite(const CommandLine &options)
     // A setting that could not be read would go out as its default: the
     // window shows that default to the user, a write without one must not send it.
     if (!PrintStoreErrors(stored)) {
-        Err() << QStringLiteral("Nothing was written: the settings above could not be read.") << Qt::endl;
+        Err() << QCoreApplication::translate("CommandLine", "Nothing was written: the settings above could not be read.") << Qt::endl;
         return 1;
     }
     pages->writeMain = options.writePage != QLatin1String("sensor");

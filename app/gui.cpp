@@ -25,7 +25,7 @@ int RunGui(QApplication &app, const CommandLine &options)
     if (options.simulate) {
         const QString failure = units.start(map);
         if (!failure.isEmpty()) {
-            messages.showError(QStringLiteral("模拟报警器"), failure);
+            messages.showError(QCoreApplication::translate("Program", "模拟报警器"), failure);
             return 1;
         }
     }

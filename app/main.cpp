@@ -5,6 +5,7 @@
 #include "command_line_write.h"
 #include "console.h"
 #include "gui.h"
+#include "language.h"
 
 #include <QApplication>
 #ifdef Q_OS_UNIX
@@ -28,11 +29,23 @@ void SurviveClosedOutput()
 
 // The command line is read before any application object exists: a
 // malformed one is refused without a display and before anything is opened.
+// The translations need the application object: the line is read again
+// once they are in, so that its refusal and help are in the chosen language.
 int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("alarmcfg"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALARMCFG_VERSION));
-    const CommandLine options = ParseCommandLine(ProgramArguments(argc, argv));
+    const QStringList arguments = ProgramArguments(argc, argv);
+    const CommandLine firstReading = ParseCommandLine(arguments);
+    if (firstReading.mode == Mode::Window) {
+        QApplication app(argc, argv);
+        const Translations translations(firstReading.language);  // before any widget exists
+        return RunGui(app, firstReading);
+    }
+    QCoreApplication app(argc, argv);
+    const Translations translations(firstReading.language);
+    const CommandLine options = ParseCommandLine(arguments);
+    SurviveClosedOutput();
     switch (options.mode) {
     case Mode::Refused:
         Err() << QCoreApplication::applicationName() << ": " << options.refusal << Qt::endl;
@@ -40,31 +53,20 @@ int main(int argc, char **argv)
     case Mode::Version:
         Out() << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
         return 0;
-    case Mode::Help: {
-        QCoreApplication app(argc, argv);
+    case Mode::Help:
         Out() << CommandLineHelp() << Qt::flush;
         return 0;
-    }
-    case Mode::Window: {
-        QApplication app(argc, argv);
-        return RunGui(app, options);
-    }
-    case Mode::History:
-    case Mode::ListPorts:
-    case Mode::Write:
     case Mode::Export:
+        return RunExport(options);
     case Mode::Import:
+        return RunImport(options);
+    case Mode::History:
+        return RunHistory(options);
+    case Mode::ListPorts:
+        return RunListPorts(options);
+    case Mode::Write:
+    case Mode::Window:  // not on the second reading: the same line reads the same
         break;
     }
-    QCoreApplication app(argc, argv);
-    SurviveClosedOutput();
-    if (options.mode == Mode::Export)
-        return RunExport(options);
-    if (options.mode == Mode::Import)
-        return RunImport(options);
-    if (options.mode == Mode::History)
-        return RunHistory(options);
-    if (options.mode == Mode::ListPorts)
-        return RunListPorts(options);
     return RunCommandLineWrite(options);
 }

@@ -2,6 +2,7 @@
 
 #include "console.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
@@ -9,7 +10,7 @@ namespace {
 // Waits for the user to connect the next unit; false to stop.
 bool NextUnitConnected(QTextStream &input)
 {
-    PrintLine(QStringLiteral("Connect the next unit and press Enter (q and Enter to stop)."));
+    PrintLine(QCoreApplication::translate("CommandLine", "Connect the next unit and press Enter (q and Enter to stop)."));
     const QString answer = input.readLine();
     return !answer.isNull() && answer.trimmed().compare(QLatin1String("q"), Qt::CaseInsensitive) != 0;
 }
@@ -24,10 +25,10 @@ int RepeatWrites(const std::function<bool()> &writeUnit)
     do {
         const bool unitSucceeded = writeUnit();
         (unitSucceeded ? succeeded : failed) += 1;
-        PrintLine(QStringLiteral("Unit %1: %2.")
-                      .arg(succeeded + failed)
-                      .arg(unitSucceeded ? QLatin1String("succeeded") : QLatin1String("failed")));
+        PrintLine((unitSucceeded ? QCoreApplication::translate("CommandLine", "Unit %1: succeeded.")
+                                 : QCoreApplication::translate("CommandLine", "Unit %1: failed."))
+                      .arg(succeeded + failed));
     } while (NextUnitConnected(input));
-    PrintLine(QStringLiteral("%1 succeeded, %2 failed.").arg(succeeded).arg(failed));
+    PrintLine(QCoreApplication::translate("CommandLine", "%1 succeeded, %2 failed.").arg(succeeded).arg(failed));
     return failed == 0 ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "history_format.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QStringList>
 
@@ -11,18 +12,23 @@ QString Port(const WriteOrigin &origin)
     return origin.device.isEmpty() ? com : com + u' ' + origin.device;
 }
 
-QString Outcome(const WriteRecord &record)
+// The outcome for people in their language, or as the CSV keeps it: in
+// English whatever the language, like the record's other fields.
+QString Outcome(const WriteRecord &record, bool forPeople)
 {
+    const auto text = [forPeople](const char *english) {
+        return forPeople ? QCoreApplication::translate("History", english) : QString::fromLatin1(english);
+    };
     if (record.refused)
-        return QStringLiteral("refused");
-    QString outcome = QStringLiteral("%1/%2 answered").arg(record.blocksAnswered()).arg(record.blocks.size());
+        return text(QT_TRANSLATE_NOOP("History", "refused"));
+    QString outcome = text(QT_TRANSLATE_NOOP("History", "%1/%2 answered")).arg(record.blocksAnswered()).arg(record.blocks.size());
     QStringList silent;
     for (const BlockOutcome &block : record.blocks) {
         if (!block.answered)
             silent << QString::fromLatin1(block.tag);
     }
     if (!silent.isEmpty())
-        outcome += QStringLiteral(", %1 not answered").arg(silent.join(QLatin1String(", ")));
+        outcome += text(QT_TRANSLATE_NOOP("History", ", %1 not answered")).arg(silent.join(QLatin1String(", ")));
     return outcome;
 }
 
@@ -52,7 +58,7 @@ QByteArray CsvRow(const QStringList &fields)
 QString FormatHistoryLine(const WriteRecord &record)
 {
     return QStringList{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.page,
-                       Port(record.origin), Outcome(record), record.origin.source}
+                       Port(record.origin), Outcome(record, true), record.origin.source}
         .join(QLatin1String("  "));
 }
 
@@ -64,7 +70,7 @@ QByteArray HistoryToCsv(const QList<WriteRecord> &records)
                    QStringLiteral("values")});
     for (const WriteRecord &record : records) {
         csv += CsvRow({record.time.toString(Qt::ISODate), record.page, QStringLiteral("COM%1").arg(record.origin.com),
-                       record.origin.device, record.origin.source, Outcome(record), Blocks(record),
+                       record.origin.device, record.origin.source, Outcome(record, false), Blocks(record),
                        QString::fromUtf8(QJsonDocument(record.values).toJson(QJsonDocument::Compact))});
     }
     return csv;

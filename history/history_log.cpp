@@ -1,5 +1,6 @@
 #include "history_log.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ QString MakeOwnerOnlyPath(const QString &folder)
     if (entry.isDir())
         return {};
     if (entry.exists())
-        return QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("History", "%1 is not a folder").arg(QDir::toNativeSeparators(folder));
     const QString parent = entry.absolutePath();
     if (parent != entry.absoluteFilePath()) {
         if (const QString problem = MakeOwnerOnlyPath(parent); !problem.isEmpty())
@@ -47,7 +48,7 @@ QString MakeOwnerOnlyPath(const QString &folder)
     }
     if (!QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)
         && !QFileInfo(folder).isDir())
-        return QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("History", "cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
     return {};
 }
 
@@ -63,16 +64,16 @@ QString AppendLine(const QString &path, const QByteArray &line)
     struct stat status{};
     QString problem;
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        problem = QStringLiteral("not a regular file");
+        problem = QCoreApplication::translate("History", "not a regular file");
     else if (const ssize_t written = ::write(fd, line.constData(), size_t(line.size())); written != line.size())
-        problem = written < 0 ? qt_error_string(errno) : QStringLiteral("the disk took only part of the line");
+        problem = written < 0 ? qt_error_string(errno) : QCoreApplication::translate("History", "the disk took only part of the line");
     if (::close(fd) != 0 && problem.isEmpty())
         problem = qt_error_string(errno);
     return problem;
 #else
     QFile file(path);
     if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("History", "not a regular file");
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return file.errorString();
@@ -104,6 +105,6 @@ QString RecordWrite(HistoryLog &log, const WriteRecord &record)
     if (problem.isEmpty() || log.m_failureShown)
         return {};
     log.m_failureShown = true;
-    return QStringLiteral("The write history %1 could not be written (%2); the writes go on without it.")
+    return QCoreApplication::translate("History", "The write history %1 could not be written (%2); the writes go on without it.")
         .arg(QDir::toNativeSeparators(log.path()), problem);
 }

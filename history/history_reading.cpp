@@ -2,6 +2,7 @@
 
 #include "bounded_read.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -32,7 +33,7 @@ HistoryRead ReadHistory(const QString &path)
         return history;
     QFile file;
     QByteArray tail;
-    if (QString problem = OpenRegularFile(file, path, QStringLiteral("not a regular file")); !problem.isEmpty()) {
+    if (QString problem = OpenRegularFile(file, path, QCoreApplication::translate("History", "not a regular file")); !problem.isEmpty()) {
         history.error = std::move(problem);
         return history;
     }

@@ -2,6 +2,7 @@
 
 #include "adapter_kind.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -126,7 +127,7 @@ QString ComPortMap::describe(int com) const
 {
     const SerialPortFacts port = facts(com);
     if (port.device.isEmpty())
-        return QStringLiteral("COM%1 → 无串口设备").arg(com);
+        return QCoreApplication::translate("Link", "COM%1 → 无串口设备").arg(com);
     const QString kind = AdapterKind(port);
     if (kind.isEmpty())
         return QStringLiteral("COM%1 → %2").arg(com).arg(port.device);

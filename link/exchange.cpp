@@ -1,5 +1,6 @@
 #include "exchange.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -30,7 +31,7 @@ void ReportFailure(Port &port, MessageSink &messages, const QString &portError)
 {
     QString prompt = WriteFailurePrompt();
     if (!portError.isEmpty())
-        prompt += QStringLiteral("\n\r（串口 %1：%2）").arg(port.deviceName(), portError);
+        prompt += QStringLiteral("\n\r") + QCoreApplication::translate("Link", "（串口 %1：%2）").arg(port.deviceName(), portError);
     messages.showError(WriteFailureTitle(), prompt);
 }
 
@@ -38,16 +39,16 @@ void ReportFailure(Port &port, MessageSink &messages, const QString &portError)
 
 QString WriteFailureTitle()
 {
-    return QStringLiteral("写入设置失败！");
+    return QCoreApplication::translate("Link", "写入设置失败！");
 }
 
 QString WriteFailurePrompt()
 {
     const QStringList lines = {
-        QStringLiteral("设置写入失败。你可能存在以下之一的错误："),
-        QStringLiteral("1：TQ18/TQ18G未起动成功（LED0不亮）。"),
-        QStringLiteral("2：TQ18/TQ18G与计算机的串口电缆未连接好。"),
-        QStringLiteral("3：串口设置错误，请在“版本查询”中重新设置COM口。"),
+        QCoreApplication::translate("Link", "设置写入失败。你可能存在以下之一的错误："),
+        QCoreApplication::translate("Link", "1：TQ18/TQ18G未起动成功（LED0不亮）。"),
+        QCoreApplication::translate("Link", "2：TQ18/TQ18G与计算机的串口电缆未连接好。"),
+        QCoreApplication::translate("Link", "3：串口设置错误，请在“版本查询”中重新设置COM口。"),
     };
     return lines.join(QStringLiteral("\n\r"));
 }
@@ -55,7 +56,7 @@ QString WriteFailurePrompt()
 bool ExchangeBlock(Port &port, const QByteArray &block, MessageSink &messages)
 {
     if (!port.isOpen()) {
-        ReportFailure(port, messages, QStringLiteral("串口未打开"));
+        ReportFailure(port, messages, QCoreApplication::translate("Link", "串口未打开"));
         return false;
     }
     port.discardInput();

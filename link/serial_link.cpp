@@ -2,6 +2,7 @@
 
 #include "open_failure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 SerialLink::SerialLink(ComPortMap map, PortLister listPorts)
@@ -17,7 +18,7 @@ QString SerialLink::select(int com)
     const QString device = m_map.device(com);
     if (device.isEmpty()) {
         m_port.setDeviceName(QStringLiteral("COM%1").arg(com));  // not the device of the option before
-        return QStringLiteral("COM%1 没有对应的串口设备，请插好USB串口适配器后再选择该COM口，或选择其他COM口。").arg(com);
+        return QCoreApplication::translate("Link", "COM%1 没有对应的串口设备，请插好USB串口适配器后再选择该COM口，或选择其他COM口。").arg(com);
     }
 
     const QString reason = m_port.open(device);

@@ -11,6 +11,7 @@
 #include "write_outcome.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +24,7 @@ namespace {
 
 QString Title()
 {
-    return QStringLiteral("批量写入");
+    return QCoreApplication::translate("BatchWindow", "批量写入");
 }
 
 QPushButton *Button(const QString &name, const QString &caption)
@@ -39,14 +40,15 @@ QString UnitLine(int number, const WriteOrigin &origin, const UnitWrite &written
 {
     QStringList pages;
     if (written.main)
-        pages << QStringLiteral("主页 ") + OutcomeSummary(written.main->refused, written.main->blocks);
+        pages << QCoreApplication::translate("BatchWindow", "主页 %1").arg(OutcomeSummary(written.main->refused, written.main->blocks));
     if (written.sensor)
-        pages << QStringLiteral("无线报警传感器 ") + OutcomeSummary(written.sensor->refused, written.sensor->blocks);
+        pages << QCoreApplication::translate("BatchWindow", "无线报警传感器 %1")
+                     .arg(OutcomeSummary(written.sensor->refused, written.sensor->blocks));
     const QString port = origin.device.isEmpty() ? QStringLiteral("COM%1").arg(origin.com)
                                                  : QStringLiteral("COM%1 %2").arg(origin.com).arg(origin.device);
-    return QStringLiteral("第 %1 台（%2）：%3（%4）")
+    return QCoreApplication::translate("BatchWindow", "第 %1 台（%2）：%3（%4）")
         .arg(number)
-        .arg(port, pages.join(QStringLiteral("；")), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+        .arg(port, pages.join(QCoreApplication::translate("BatchWindow", "；", "between pages")), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 
 }  // namespace
@@ -55,7 +57,8 @@ std::optional<UnitPages> BatchPages(const QString &path, const QString &password
 {
     const ProfileParse parse = ReadProfileFile(path);
     if (!parse.profile) {
-        messages.showError(Title(), QStringLiteral("配置文件有误，没有写入任何设置：\n") + parse.problems.join(u'\n'));
+        messages.showError(Title(), QCoreApplication::translate("BatchWindow", "配置文件有误，没有写入任何设置：\n%1")
+                                               .arg(parse.problems.join(u'\n')));
         return std::nullopt;
     }
     UnitPages pages{parse.profile->main, parse.profile->sensor};
@@ -81,8 +84,8 @@ BatchWindow::BatchWindow(const UnitPages &pages, const QString &profile, SerialL
       m_history(history),
       m_counts(new QLabel),
       m_units(new QListWidget),
-      m_next(Button(QStringLiteral("WriteNextUnit"), QStringLiteral("写入下一台"))),
-      m_close(Button(QStringLiteral("CloseBatch"), QStringLiteral("关闭")))
+      m_next(Button(QStringLiteral("WriteNextUnit"), QCoreApplication::translate("BatchWindow", "写入下一台"))),
+      m_close(Button(QStringLiteral("CloseBatch"), QCoreApplication::translate("BatchWindow", "关闭")))
 {
     setObjectName(QStringLiteral("BatchWindow"));
     setWindowTitle(Title());
@@ -90,9 +93,9 @@ BatchWindow::BatchWindow(const UnitPages &pages, const QString &profile, SerialL
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto *file = new QLabel(QStringLiteral("配置文件：%1").arg(m_profile));
+    auto *file = new QLabel(QCoreApplication::translate("BatchWindow", "配置文件：%1").arg(m_profile));
     file->setWordWrap(true);
-    auto *hint = new QLabel(QStringLiteral("连接一台报警器，然后按“写入下一台”。"));
+    auto *hint = new QLabel(QCoreApplication::translate("BatchWindow", "连接一台报警器，然后按“写入下一台”。"));
     m_counts->setObjectName(QStringLiteral("BatchCounts"));
     m_units->setObjectName(QStringLiteral("BatchUnits"));
     auto *buttons = new QHBoxLayout;
@@ -139,7 +142,7 @@ void BatchWindow::writeNextUnit()
 
 void BatchWindow::showCounts()
 {
-    m_counts->setText(QStringLiteral("已写入 %1 台：成功 %2 台，失败 %3 台")
+    m_counts->setText(QCoreApplication::translate("BatchWindow", "已写入 %1 台：成功 %2 台，失败 %3 台")
                           .arg(m_succeeded + m_failed)
                           .arg(m_succeeded)
                           .arg(m_failed));

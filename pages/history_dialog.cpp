@@ -5,6 +5,7 @@
 #include "message_sink.h"
 #include "write_outcome.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -18,27 +19,27 @@ namespace {
 
 QString Title()
 {
-    return QStringLiteral("写入记录");
+    return QCoreApplication::translate("HistoryDialog", "写入记录");
 }
 
 QString PageName(const QString &page)
 {
     if (page == QLatin1String("main"))
-        return QStringLiteral("主页");
+        return QCoreApplication::translate("HistoryDialog", "主页");
     if (page == QLatin1String("sensor"))
-        return QStringLiteral("无线报警传感器");
+        return QCoreApplication::translate("HistoryDialog", "无线报警传感器");
     return page;
 }
 
 QString SourceName(const QString &source)
 {
     if (source == WindowSource())
-        return QStringLiteral("窗口");
+        return QCoreApplication::translate("HistoryDialog", "窗口");
     if (source == CommandLineSource())
-        return QStringLiteral("命令行");
+        return QCoreApplication::translate("HistoryDialog", "命令行");
     const QString profile = ProfileSource(QString());
     if (source.startsWith(profile))
-        return QStringLiteral("配置文件 ") + source.mid(profile.size());
+        return QCoreApplication::translate("HistoryDialog", "配置文件 %1").arg(source.mid(profile.size()));
     return source;
 }
 
@@ -59,9 +60,9 @@ QStringList Row(const WriteRecord &record)
 QString ReadingNote(const HistoryRead &read)
 {
     if (!read.error.isEmpty())
-        return QStringLiteral("无法读取写入记录：%1").arg(read.error);
+        return QCoreApplication::translate("HistoryDialog", "无法读取写入记录：%1").arg(read.error);
     if (read.skipped > 0)
-        return QStringLiteral("有 %1 行无法识别，已略过。").arg(read.skipped);
+        return QCoreApplication::translate("HistoryDialog", "有 %1 行无法识别，已略过。").arg(read.skipped);
     return {};
 }
 
@@ -77,8 +78,8 @@ HistoryDialog::HistoryDialog(const QString &path, MessageSink &messages, QWidget
 
     m_table->setObjectName(QStringLiteral("HistoryTable"));
     m_table->setColumnCount(5);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("时间"), QStringLiteral("页面"), QStringLiteral("串口"),
-                                        QStringLiteral("来源"), QStringLiteral("结果")});
+    m_table->setHorizontalHeaderLabels({QCoreApplication::translate("HistoryDialog", "时间"), QCoreApplication::translate("HistoryDialog", "页面"), QCoreApplication::translate("HistoryDialog", "串口"),
+                                        QCoreApplication::translate("HistoryDialog", "来源"), QCoreApplication::translate("HistoryDialog", "结果")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
@@ -96,9 +97,9 @@ HistoryDialog::HistoryDialog(const QString &path, MessageSink &messages, QWidget
     note->setObjectName(QStringLiteral("HistoryNote"));
     note->setVisible(!note->text().isEmpty());
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton *exportButton = buttons->addButton(QStringLiteral("导出 CSV…"), QDialogButtonBox::ActionRole);
+    QPushButton *exportButton = buttons->addButton(QCoreApplication::translate("HistoryDialog", "导出 CSV…"), QDialogButtonBox::ActionRole);
     exportButton->setObjectName(QStringLiteral("ExportCsv"));
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
+    buttons->button(QDialogButtonBox::Close)->setText(QCoreApplication::translate("HistoryDialog", "关闭"));
     connect(exportButton, &QPushButton::clicked, this, &HistoryDialog::chooseExport);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -111,9 +112,9 @@ HistoryDialog::HistoryDialog(const QString &path, MessageSink &messages, QWidget
 
 void HistoryDialog::chooseExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出写入记录"),
+    const QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("HistoryDialog", "导出写入记录"),
                                                       QStringLiteral("alarmcfg-history.csv"),
-                                                      QStringLiteral("CSV 文件 (*.csv);;所有文件 (*)"));
+                                                      QCoreApplication::translate("HistoryDialog", "CSV 文件 (*.csv);;所有文件 (*)"));
     if (!path.isEmpty())
         exportCsv(path);
 }
@@ -125,6 +126,6 @@ bool HistoryDialog::exportCsv(const QString &path)
         && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
         && file.write(HistoryToCsv(m_records)) >= 0 && file.commit();
     if (!saved)
-        m_messages.showError(Title(), QStringLiteral("无法保存 %1：%2").arg(path, file.errorString()));
+        m_messages.showError(Title(), QCoreApplication::translate("HistoryDialog", "无法保存 %1：%2").arg(path, file.errorString()));
     return saved;
 }

@@ -179,8 +179,8 @@ RemainingCounter::RemainingCounter(QLineEdit *box, int maxLength, Lines lines, Q
 void RemainingCounter::showRemaining(int remaining)
 {
     const QString lineBreak = m_lines == Lines::Two ? QStringLiteral("\n") : QString();
-    showText(remaining >= 0 ? QStringLiteral("剩余%1%2字").arg(lineBreak).arg(remaining)
-                            : QStringLiteral("超出%1%2字").arg(lineBreak).arg(-remaining),
+    showText(remaining >= 0 ? QCoreApplication::translate("MultiLineBox", "剩余%1%2字").arg(lineBreak).arg(remaining)
+                            : QCoreApplication::translate("MultiLineBox", "超出%1%2字").arg(lineBreak).arg(-remaining),
              remaining < 0);
 }
 

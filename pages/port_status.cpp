@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QWidget>
@@ -14,20 +15,20 @@ namespace {
 
 QString PortFailureTitle()
 {
-    return QStringLiteral("串口设置");
+    return QCoreApplication::translate("PortStatus", "串口设置");
 }
 
 QString StateText(SerialLink::State state)
 {
     switch (state) {
     case SerialLink::State::Open:
-        return QStringLiteral("已打开");
+        return QCoreApplication::translate("PortStatus", "已打开");
     case SerialLink::State::Disconnected:
-        return QStringLiteral("已断开");
+        return QCoreApplication::translate("PortStatus", "已断开");
     case SerialLink::State::Closed:
         break;
     }
-    return QStringLiteral("未打开");
+    return QCoreApplication::translate("PortStatus", "未打开");
 }
 
 }  // namespace
@@ -69,7 +70,7 @@ void PortStatus::runWrite(const std::function<void()> &write)
     const QString failure = m_link.reselectForWrite();
     show();
     if (!failure.isEmpty()) {
-        m_messages.showError(PortFailureTitle(), failure + QStringLiteral("\n没有写入任何设置。"));
+        m_messages.showError(PortFailureTitle(), failure + QCoreApplication::translate("PortStatus", "\n没有写入任何设置。"));
         return;
     }
     m_writing = true;  // the poll keeps off the port while message boxes let it run
@@ -109,7 +110,7 @@ void PortStatus::show()
     const SerialLink::State state = m_link.state();
     QString text = map.describe(m_link.commPort());
     if (m_simulatedUnit)
-        text += QStringLiteral("（模拟报警器）");
+        text += QCoreApplication::translate("PortStatus", "（模拟报警器）");
     m_statusLine.setText(text + u'\n' + StateText(state));
     QPalette colours = m_statusLine.palette();
     colours.setColor(QPalette::WindowText, state == SerialLink::State::Open ? PageColors::kGreen : PageColors::kDarkRed);

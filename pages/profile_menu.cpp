@@ -1,5 +1,6 @@
 #include "profile_menu.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QShortcut>
 
@@ -7,27 +8,27 @@ namespace {
 
 QString Filter()
 {
-    return QStringLiteral("配置文件 (*.json);;所有文件 (*)");
+    return QCoreApplication::translate("ProfileMenu", "配置文件 (*.json);;所有文件 (*)");
 }
 
 }  // namespace
 
-ProfileMenu::ProfileMenu(QWidget *parent) : QMenuBar(parent), m_file(addMenu(QStringLiteral("文件(&F)")))
+ProfileMenu::ProfileMenu(QWidget *parent) : QMenuBar(parent), m_file(addMenu(QCoreApplication::translate("ProfileMenu", "文件(&F)")))
 {
     setObjectName(QStringLiteral("ProfileMenu"));
-    m_file->addAction(QStringLiteral("导入配置…"), this, [this] {
-        if (const QString path = chooseProfile(QStringLiteral("导入配置")); !path.isEmpty())
+    m_file->addAction(QCoreApplication::translate("ProfileMenu", "导入配置…"), this, [this] {
+        if (const QString path = chooseProfile(QCoreApplication::translate("ProfileMenu", "导入配置")); !path.isEmpty())
             Q_EMIT importRequested(path);
     });
-    m_file->addAction(QStringLiteral("导出配置…"), this, [this] { chooseExport(false); });
+    m_file->addAction(QCoreApplication::translate("ProfileMenu", "导出配置…"), this, [this] { chooseExport(false); });
     // A profile is passed around, so the password goes in only when asked for.
-    m_file->addAction(QStringLiteral("导出配置（含安全密语）…"), this, [this] { chooseExport(true); });
+    m_file->addAction(QCoreApplication::translate("ProfileMenu", "导出配置（含安全密语）…"), this, [this] { chooseExport(true); });
     m_file->addSeparator();
-    m_file->addAction(QStringLiteral("批量写入…"), this, [this] {
-        if (const QString path = chooseProfile(QStringLiteral("批量写入")); !path.isEmpty())
+    m_file->addAction(QCoreApplication::translate("ProfileMenu", "批量写入…"), this, [this] {
+        if (const QString path = chooseProfile(QCoreApplication::translate("ProfileMenu", "批量写入")); !path.isEmpty())
             Q_EMIT batchRequested(path);
     });
-    m_file->addAction(QStringLiteral("写入记录…"), this, &ProfileMenu::historyRequested);
+    m_file->addAction(QCoreApplication::translate("ProfileMenu", "写入记录…"), this, &ProfileMenu::historyRequested);
 
     // F10 opens the menu, as in most desktop programs.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), parent);
@@ -41,7 +42,7 @@ QString ProfileMenu::chooseProfile(const QString &title)
 
 void ProfileMenu::chooseExport(bool includePassword)
 {
-    QString path = QFileDialog::getSaveFileName(window(), QStringLiteral("导出配置"),
+    QString path = QFileDialog::getSaveFileName(window(), QCoreApplication::translate("ProfileMenu", "导出配置"),
                                                 QStringLiteral("alarmcfg.json"), Filter());
     if (path.isEmpty())
         return;

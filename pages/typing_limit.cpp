@@ -4,6 +4,7 @@
 #include "page_style.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
@@ -115,7 +116,7 @@ int CharacterCount(const QString &text)
 
 QString LeftOutText(int characters, bool twoLines)
 {
-    return QStringLiteral("已截去%1%2 个字符").arg(twoLines ? QStringLiteral("\n") : QStringLiteral(" ")).arg(characters);
+    return QCoreApplication::translate("TypingLimit", "已截去%1%2 个字符").arg(twoLines ? QStringLiteral("\n") : QStringLiteral(" ")).arg(characters);
 }
 
 QLabel *LeftOutNote(QLineEdit *box, QWidget *parent)

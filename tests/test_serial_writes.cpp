@@ -5,14 +5,15 @@
 // it, the write goes on and says what failed, and the page is stored all the
 // same. Then `alarmcfg` itself on the command line, with its settings and
 // its history in fresh directories and no display: writes, dry runs,
-// profiles, the history, units written one after another, and the lines it
-// refuses.
+// profiles, the history, units written one after another, the lines it
+// refuses, and the same blocks and files in every language.
 #include "block_layouts.h"
 #include "exchange.h"
 #include "file_store.h"
 #include "history_format.h"
 #include "history_log.h"
 #include "history_reading.h"
+#include "language.h"
 #include "page_settings.h"
 #include "profile_transfer.h"
 #include "serial_link.h"
@@ -282,7 +283,10 @@ private Q_SLOTS:
         LoggedUnit unit(unitOptions);
         const Run run = alarmcfg({"--write", page, "--port", "COM1=" + unit.device()});
         QCOMPARE(run.out, Exchanges(exchanges));
-        QCOMPARE(run.err.count(WriteFailureTitle()), exchanges.count(u'-'));
+        {
+            const Translations english(Language::English);  // the language the run was in
+            QCOMPARE(run.err.count(WriteFailureTitle()), exchanges.count(u'-'));
+        }
         QCOMPARE(run.exitCode, exchanges.contains(u'-') ? 1 : 0);
         FileStore store = settings();
         const QList<QByteArray> blocks = page == "main" ? MainPageBlocks(RestoreMainPage(store).values)
@@ -610,6 +614,8 @@ private Q_SLOTS:
         QTest::newRow("--history not a number") << QStringList{"--history", "abc"};
         QTest::newRow("--history=x") << QStringList{"--history=x"};
         QTest::newRow("--history 0") << QStringList{"--history", "0"};
+        QTest::newRow("--lang fr") << QStringList{"--lang", "fr"};
+        QTest::newRow("--lang twice") << QStringList{"--lang", "en", "--lang", "zh"};
         QTest::newRow("--history -3") << QStringList{"--history", "-3"};
         QTest::newRow("--history beyond any number") << QStringList{"--history", "99999999999"};
         QTest::newRow("--history twice") << QStringList{"--history", "--history", "2"};
@@ -665,6 +671,60 @@ private Q_SLOTS:
         QVERIFY(pages.waitForFinished());
         QVERIFY(RestoreMainPage(store).values == profile.main);
         QVERIFY(RestoreSensorPage(store) == profile.sensor);
+    }
+
+    // Nothing that reaches the unit or the disk depends on the language: a
+    // dry run prints the same blocks, a write sends the same bytes and leaves
+    // the same settings files and history records under every locale and
+    // --lang; only the lines for people differ.
+    void sameBlocksAndFilesInEveryLanguage()
+    {
+        const QList<std::pair<QString, QStringList>> languages{
+            {"zh_CN.UTF-8", {}}, {"en_US.UTF-8", {}}, {"C", {}}, {"", {}}, {"zh_CN.UTF-8", {"--lang", "en"}}};
+        QList<QStringList> dryRuns;
+        QList<QList<QByteArray>> sent;
+        QList<QMap<QString, QByteArray>> files;
+        QSet<QStringList> writeLines;
+        for (const auto &[locale, option] : languages) {
+            init();  // fresh settings and state folders
+            const QProcessEnvironment environment = this->environment(locale);
+            dryRuns << alarmcfg(QStringList{"--write", "main", "--dry-run"} + option, {}, environment).out;
+            LoggedUnit unit;
+            const Run write = alarmcfg(QStringList{"--write", "main", "--port", "COM1=" + unit.device()} + option, {},
+                                       environment);
+            QCOMPARE(write.exitCode, 0);
+            writeLines << write.out;
+            sent << unit.bytes();
+            files << writtenFiles();
+        }
+        QCOMPARE(writeLines.size(), 2);  // Chinese and English
+        for (qsizetype k = 1; k < languages.size(); ++k) {
+            QCOMPARE(dryRuns[k], dryRuns[0]);
+            QCOMPARE(sent[k], sent[0]);
+            QCOMPARE(files[k], files[0]);
+        }
+        QVERIFY(files[0].contains(QStringLiteral("history")) && files[0].size() > 1);
+    }
+
+    // The command line's own messages follow --lang, whatever the locale.
+    void refusalInChosenLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("zh") << "zh" << true;
+        QTest::newRow("en") << "en" << false;
+    }
+
+    void refusalInChosenLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, chinese);
+        for (const QString &locale : {QStringLiteral("en_US.UTF-8"), QStringLiteral("zh_CN.UTF-8")}) {
+            const Run run = alarmcfg({"--lang", language, "--write", "everything"}, {}, environment(locale));
+            QCOMPARE(run.exitCode, 2);
+            const bool hasChinese = std::any_of(run.err.cbegin(), run.err.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+            QVERIFY2(hasChinese == chinese, qPrintable(run.err));
+        }
     }
 
     void dryRunOpensNoPort()
@@ -730,22 +790,43 @@ private:
     QString historyPath() const { return m_state->filePath(QStringLiteral("alarmcfg/history.jsonl")); }
 
     // Every run has its own settings folder, as working directory too, and
-    // no display: only the pages need one.
-    QProcessEnvironment environment() const
+    // no display: only the pages need one. Its messages are in English, as
+    // the history's lines these tests compare them with.
+    QProcessEnvironment environment(const QString &locale = QStringLiteral("en_US.UTF-8")) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
         environment.insert(QStringLiteral("XDG_STATE_HOME"), m_state->path());
-        for (const char *display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-            environment.remove(QString::fromLatin1(display));
+        for (const char *unset : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QString::fromLatin1(unset));
+        environment.insert(QStringLiteral("LANG"), locale);
         return environment;
     }
 
+    // Every settings file by its name, and the history's records without their time.
+    QMap<QString, QByteArray> writtenFiles() const
+    {
+        QMap<QString, QByteArray> files;
+        QDirIterator settingsFiles(m_config->path(), QDir::Files, QDirIterator::Subdirectories);
+        while (settingsFiles.hasNext()) {
+            QFile file(settingsFiles.next());
+            if (file.open(QIODevice::ReadOnly))
+                files.insert(QDir(m_config->path()).relativeFilePath(file.fileName()), file.readAll());
+        }
+        for (const WriteRecord &record : ReadHistory(historyPath()).records) {
+            QJsonObject json = RecordToJson(record);
+            json.remove(QStringLiteral("time"));
+            files[QStringLiteral("history")] += QJsonDocument(json).toJson(QJsonDocument::Compact);
+        }
+        return files;
+    }
+
     // `beforeStart` runs in the child just before alarmcfg starts.
-    Run alarmcfg(const QStringList &arguments, const std::function<void()> &beforeStart = {}) const
+    Run alarmcfg(const QStringList &arguments, const std::function<void()> &beforeStart = {},
+                 const QProcessEnvironment &environment = {}) const
     {
         QProcess process;
-        process.setProcessEnvironment(environment());
+        process.setProcessEnvironment(environment.isEmpty() ? this->environment() : environment);
         process.setWorkingDirectory(m_config->path());
         if (beforeStart)
             process.setChildProcessModifier(beforeStart);

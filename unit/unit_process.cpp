@@ -33,11 +33,11 @@ QString UnitProcess::start(const QStringList &options)
 {
     m_process.start(program(), options);
     if (!m_process.waitForStarted(kStartMs))
-        return QStringLiteral("无法启动模拟报警器 %1：%2").arg(program(), m_process.errorString());
+        return QCoreApplication::translate("Program", "无法启动模拟报警器 %1：%2").arg(program(), m_process.errorString());
     const QDeadlineTimer deadline(kStartMs);
     while (!m_process.canReadLine()) {
         if (deadline.hasExpired() || !m_process.waitForReadyRead(int(deadline.remainingTime())))
-            return QStringLiteral("模拟报警器 %1 没有给出串口设备。").arg(program());
+            return QCoreApplication::translate("Program", "模拟报警器 %1 没有给出串口设备。").arg(program());
     }
     m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
     return {};

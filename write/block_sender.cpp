@@ -3,11 +3,13 @@
 #include "block_layouts.h"
 #include "exchange.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString RefusalTitle()
 {
-    return QStringLiteral("无法写入设置");
+    return QCoreApplication::translate("Write", "无法写入设置");
 }
 
 }  // namespace
@@ -23,9 +25,9 @@ bool BlockSender::mayWrite(const QList<ValidationProblem> &problems)
         m_messages.showError(RefusalTitle(), DescribeProblems(problems));
     } else if (!m_port.isOpen()) {
         const QString device = m_port.deviceName().isEmpty() ? QString()
-                                                              : QStringLiteral("（%1）").arg(m_port.deviceName());
+                                                              : QCoreApplication::translate("Write", "（%1）").arg(m_port.deviceName());
         m_messages.showError(RefusalTitle(),
-                             QStringLiteral("串口%1未打开，没有写入任何设置。\n"
+                             QCoreApplication::translate("Write", "串口%1未打开，没有写入任何设置。\n"
                                             "请在“串口设置”中选择连接报警器的COM口，然后再写入。")
                                  .arg(device));
     } else {

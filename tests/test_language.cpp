@@ -1,0 +1,97 @@
+// The language a person reads: --lang, or else the system's locale, with
+// Chinese when none is set; the texts of the windows beside the pages, of
+// the command line and Qt's own buttons follow it.
+#include "command_line.h"
+#include "language.h"
+#include "profile_menu.h"
+
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+#include <algorithm>
+
+namespace {
+
+bool HasChinese(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+}
+
+}  // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void choice_data()
+    {
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcMessages");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("no locale set") << "" << "" << "" << QStringList{} << false;
+        QTest::newRow("C") << "" << "" << "C" << QStringList{} << false;
+        QTest::newRow("POSIX") << "" << "" << "POSIX" << QStringList{} << false;
+        QTest::newRow("C.UTF-8") << "" << "" << "C.UTF-8" << QStringList{} << false;
+        QTest::newRow("zh_CN.UTF-8") << "" << "" << "zh_CN.UTF-8" << QStringList{} << false;
+        QTest::newRow("zh_TW.Big5") << "" << "" << "zh_TW.Big5" << QStringList{} << false;
+        QTest::newRow("en_US.UTF-8") << "" << "" << "en_US.UTF-8" << QStringList{} << true;
+        QTest::newRow("de_DE@euro") << "" << "" << "de_DE@euro" << QStringList{} << true;
+        QTest::newRow("LC_MESSAGES before LANG") << "" << "en_GB.UTF-8" << "zh_CN.UTF-8" << QStringList{} << true;
+        QTest::newRow("LC_ALL before LC_MESSAGES") << "C" << "en_US.UTF-8" << "en_US.UTF-8" << QStringList{} << false;
+        QTest::newRow("--lang en before the locale") << "zh_CN.UTF-8" << "" << "" << QStringList{"--lang", "en"} << true;
+        QTest::newRow("--lang zh before the locale") << "" << "" << "en_US.UTF-8" << QStringList{"--lang=zh"} << false;
+        QTest::newRow("a refused --lang leaves the locale's")
+            << "" << "" << "en_US.UTF-8" << QStringList{"--lang", "fr"} << true;
+    }
+
+    void choice()
+    {
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcMessages);
+        QFETCH(QString, lang);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, english);
+        const std::pair<const char *, QString> variables[] = {{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}};
+        for (const auto &[name, value] : variables) {
+            if (value.isEmpty())
+                qunsetenv(name);
+            else
+                qputenv(name, value.toUtf8());
+        }
+        const CommandLine options = ParseCommandLine(QStringList{"alarmcfg"} + arguments);
+        QCOMPARE(options.language == Language::English, english);
+    }
+
+    // A window's texts beside the pages, the command line's help and Qt's
+    // own button in one language, the untranslated Chinese nowhere in English.
+    void texts_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("zh") << false;
+        QTest::newRow("en") << true;
+    }
+
+    void texts()
+    {
+        QFETCH(bool, english);
+        const Translations translations(english ? Language::English : Language::Chinese);
+        QWidget page;
+        const ProfileMenu menu(&page);
+        QStringList texts{menu.fileMenu()->title()};
+        for (const QAction *action : menu.fileMenu()->actions()) {
+            if (!action->isSeparator())
+                texts << action->text();
+        }
+        const QMessageBox box(QMessageBox::Critical, QString(), QString(), QMessageBox::Ok);
+        texts << box.button(QMessageBox::Ok)->text() << CommandLineHelp();
+        for (const QString &text : texts)
+            QVERIFY2(HasChinese(text) != english, qPrintable(text));
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "test_language.moc"
