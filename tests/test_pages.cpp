@@ -5,6 +5,7 @@
 #include "block_layouts.h"
 #include "file_store.h"
 #include "history_log.h"
+#include "history_reading.h"
 #include "main_page.h"
 #include "message_box_sink.h"
 #include "sensor_page.h"
@@ -440,6 +441,13 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->messages.titles, answered ? QStringList() : QStringList{"写入设置失败！"});
         QCOMPARE(m_fixture->storedKeys().size(), sensorPage ? 20 : 27);  // never the COM choice
         QCOMPARE(m_fixture->storedValue(sensorPage ? "SMS2" : "Text16"), QStringLiteral("有人\r\n进入"));
+        // The write is in the history, as the window made it, with each block's outcome.
+        const QList<WriteRecord> history = ReadHistory(m_fixture->history.path()).records;
+        QCOMPARE(history.size(), 1);
+        QCOMPARE(history[0].page, QString::fromLatin1(sensorPage ? "sensor" : "main"));
+        QCOMPARE(history[0].origin.source, WindowSource());
+        QCOMPARE(history[0].blocks.size(), received);
+        QCOMPARE(history[0].succeeded(), answered);
 
         QPointer<WaitWindow> waitWindow = m_fixture->page->waitWindow().loaded();
         if (!answered) {
