@@ -56,7 +56,9 @@ coproc unit { exec /usr/bin/alarmcfg-unit --log "$scratch/unit.log"; }
 # shellcheck disable=SC2154  # coproc sets unit_PID
 unit_pid=$unit_PID
 read -r -t 10 device <&"${unit[0]}" || fail "alarmcfg-unit printed no device"
-XDG_CONFIG_HOME="$scratch/write" /usr/bin/alarmcfg --write main --port "COM1=$device" > "$scratch/write.out" \
+# English lines, whatever the machine's locale; the history goes to the scratch folder too.
+XDG_CONFIG_HOME="$scratch/write" XDG_STATE_HOME="$scratch/state" \
+    /usr/bin/alarmcfg --lang en --write main --port "COM1=$device" > "$scratch/write.out" \
     || { cat "$scratch/write.out"; fail "the write failed"; }
 cat "$scratch/write.out"
 answered=$(grep -c '^COMSMS[0-9A-Z]\{2\} answered$' "$scratch/write.out" || true)
