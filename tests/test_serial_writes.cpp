@@ -319,9 +319,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, unitOptions);
         QFETCH(int, exitCode);
-        QFile blocker(QFileInfo(historyPath()).path());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(WriteBytes(QFileInfo(historyPath()).path(), {}));
         LoggedUnit unit(unitOptions);
         const Run run = alarmcfg({"--write", "all", "--port", "COM1=" + unit.device()});
         QCOMPARE(run.exitCode, exitCode);
@@ -549,11 +547,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         const QDir folder(settings().directory());
         QVERIFY(folder.mkpath("."));
-        for (const QString &key : keys) {
-            QFile file(folder.filePath(key + ".cck"));
-            QVERIFY(bytes.isNull() ? folder.mkdir(key + ".cck")
-                                   : file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
+        for (const QString &key : keys)
+            QVERIFY(bytes.isNull() ? folder.mkdir(key + ".cck") : WriteBytes(folder.filePath(key + ".cck"), bytes));
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         LoggedUnit unit;
         for (const QStringList &extra : {QStringList{"--dry-run"}, QStringList{"--port", "COM1=" + unit.device()}}) {
@@ -563,10 +558,8 @@ private Q_SLOTS:
             for (const QString &key : keys)
                 QVERIFY2(run.err.contains(key + ".cck"), qPrintable(run.err));
             QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-            for (const QString &key : keys) {
-                QFile file(folder.filePath(key + ".cck"));
-                QVERIFY(bytes.isNull() || (file.open(QIODevice::ReadOnly) && file.readAll() == bytes));
-            }
+            for (const QString &key : keys)
+                QVERIFY(bytes.isNull() || ReadBytes(folder.filePath(key + ".cck")) == bytes);
         }
         QVERIFY(unit.bytes().isEmpty());
         const QString profile = m_config->filePath(QStringLiteral("car.json"));

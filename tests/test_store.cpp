@@ -31,18 +31,6 @@ QByteArray hex(const char *digits) { return QByteArray::fromHex(digits); }  // b
 const QString kDefaultK1 = QStringLiteral("青山绿水");
 const QByteArray kK1 = hex("C7E0 C9BD C2CC CBAE 0D0A");
 
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 // Files as "name=hex bytes" sorted by name, so that a difference names its file.
 using Files = QMap<QString, QByteArray>;
 QStringList Render(const Files &files)
