@@ -66,7 +66,6 @@ private Q_SLOTS:
         QTest::newRow("main, first silent") << false << "nyyyy" << true << "4/5 answered, COMSMSA2 not answered";
         QTest::newRow("main, refused") << false << "" << false << "refused";
         QTest::newRow("sensor, second silent") << true << "yn" << true << "1/2 answered, COMSMSAH not answered";
-        QTest::newRow("sensor, silent unit") << true << "n" << true << "0/1 answered, COMSMSA8 not answered";
     }
 
     // A record keeps the page, the COM option and its device, the source,
