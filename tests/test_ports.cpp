@@ -146,7 +146,7 @@ private Q_SLOTS:
         if (how == "proc") {
             QVERIFY(QDir(proc.path()).mkpath(QStringLiteral("4711/fd")));
             QVERIFY(QFile::link(unit.device(), proc.filePath(QStringLiteral("4711/fd/5"))));
-            WriteFile(proc.filePath(QStringLiteral("4711/comm")), "minicom\n");
+            QVERIFY(WriteBytes(proc.filePath(QStringLiteral("4711/comm")), "minicom\n"));
         }
         const std::optional<PortHolder> found1 = FindPortHolder(unit.device(), tables);
         QCOMPARE(found1.has_value(), found);
@@ -186,7 +186,7 @@ private Q_SLOTS:
         QFETCH(bool, runs);
         QTemporaryDir proc;
         QVERIFY(QDir(proc.path()).mkpath(QStringLiteral("812")));
-        WriteFile(proc.filePath(QStringLiteral("812/comm")), program.toLatin1() + '\n');
+        QVERIFY(WriteBytes(proc.filePath(QStringLiteral("812/comm")), program.toLatin1() + '\n'));
         SystemTables tables;
         tables.proc = proc.path();
         tables.udevRule = proc.filePath(QStringLiteral("no-rule"));
@@ -267,14 +267,6 @@ private Q_SLOTS:
         messages.showError(WriteFailureTitle(), QStringLiteral("b"));
         messages.showError(WriteFailureTitle(), QStringLiteral("c"));
         QCOMPARE(shown.texts, QStringList({"a", "b\n\rnote 1", "c"}));
-    }
-
-private:
-    static void WriteFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
     }
 };
 

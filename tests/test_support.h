@@ -8,9 +8,23 @@
 #include "port.h"
 #include "write_view.h"
 
+#include <QFile>
 #include <QMap>
 #include <QStringList>
 #include <functional>
+
+// A file's bytes written whole, or read ("<unreadable>" when it cannot be).
+inline bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
 
 // The main page of a first run.
 inline MainPageValues DefaultMainPage()

@@ -1,12 +1,7 @@
-// The simulated alarm unit: framing of the incoming stream, and the program
-// itself behind a pseudo-terminal.
+// The simulated alarm unit's framing of the incoming stream. (The program
+// itself behind a pseudo-terminal is what every serial-line test talks to.)
 #include "block_framer.h"
 #include "block_layouts.h"
-#include "exchange.h"
-#include "serial_port.h"
-#include "test_support.h"
-#include "logged_unit.h"
-#include "write_sequences.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -103,21 +98,6 @@ private Q_SLOTS:
         }
         QCOMPARE(out + framer.pending(), stream);
         QCOMPARE(blockCount, 300);
-    }
-
-    // Through a real serial port: every whole block is logged, and answered
-    // but for the tags the unit is told to be silent for.
-    void unitAnswersAndLogsBlocks()
-    {
-        LoggedUnit unit({"--silent-for", "COMSMSA3"});
-        SerialPort port;
-        QCOMPARE(port.open(unit.device()), QString());
-        RecordingMessages messages;
-        const QByteArray a3 = BuildBlock(BlockLayoutOf("COMSMSA3"), MainPageValues{});
-        QVERIFY(ExchangeBlock(port, kA5, messages));
-        QVERIFY(!ExchangeBlock(port, a3, messages));
-        QVERIFY(ExchangeBlock(port, kA5, messages));
-        QTRY_COMPARE(unit.bytes(), (QList<QByteArray>{kA5, a3, kA5}));
     }
 };
 

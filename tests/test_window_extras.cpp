@@ -124,7 +124,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("menuOpen");
         QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << false;
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << false;
-        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << true << false;
         QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << false;
         QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier) << false << true;
         QTest::newRow("Alt+F") << int(Qt::Key_F) << int(Qt::AltModifier) << false << true;
@@ -225,7 +224,6 @@ private Q_SLOTS:
         // The main page at 96 logical dots per inch, its menu included.
         QTest::newRow("1920×1080 at 100 %") << QSize(602, 535) << QSize(1920, 1040) << QSize(602, 535);
         QTest::newRow("1366×768 at 150 %") << QSize(602, 535) << QSize(911, 485) << QSize(602, 455);
-        QTest::newRow("1280×720 at 200 %") << QSize(602, 535) << QSize(640, 340) << QSize(602, 310);
         QTest::newRow("narrow") << QSize(602, 535) << QSize(500, 1000) << QSize(496, 535);
     }
 

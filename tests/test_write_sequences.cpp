@@ -166,27 +166,6 @@ private Q_SLOTS:
         QCOMPARE(result.succeeded(), !events.contains("fail"));
     }
 
-    void sendsTheBuiltBlocksAndStoresTheTypedValues()
-    {
-        FakePort port;
-        port.answer("yyyyyyyy");
-        MemoryStore store;
-        RecordingMessages messages;
-        RecordingView view;
-        MainPageValues values = TypedMainPage();
-        values.text[15] = QStringLiteral("天下太平");
-        values.text[17] = QStringLiteral("（０２０）１２３４");
-        QVERIFY(WriteMainPage(values, port, store, messages, view).succeeded());
-        QVERIFY(WriteSensorPage(TypedSensorPage(), port, store, messages, view).succeeded());
-        QCOMPARE(port.written, MainPageBlocks(values) + SensorPageBlocks(TypedSensorPage()));
-        // Numbers go to the unit cleaned, and to the store as typed; the
-        // password travels but is never stored.
-        QCOMPARE(store.values["Text17"], values.text[17]);
-        QCOMPARE(store.values["tel1"], QStringLiteral("138 0013-8000"));
-        QCOMPARE(store.values["Ttt10"], QStringLiteral("13800138000"));
-        QVERIFY(!store.values.contains("Text15"));
-    }
-
     void refusedWritesSendAndStoreNothing_data()
     {
         QTest::addColumn<bool>("sensorPage");
