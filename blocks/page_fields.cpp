@@ -1,5 +1,6 @@
 #include "page_fields.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 int Field::number() const
@@ -9,6 +10,11 @@ int Field::number() const
     while (digits > 0 && name.at(digits - 1).isDigit())
         --digits;
     return name.mid(digits).toInt();
+}
+
+QString Field::labelText() const
+{
+    return QCoreApplication::translate("Field", label);
 }
 
 bool Field::isText() const

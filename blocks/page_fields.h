@@ -45,7 +45,7 @@ struct Field
     FieldType type;
     const char *key;            // settings key, the file <key>.cck; null when never stored
     const char *defaultValue;   // UTF-8: the value of a first run
-    const char16_t *label;      // how messages name the field
+    const char *label;          // how messages name the field (UTF-8, translated in labelText())
     int maxLength;              // characters (a text), digits (a number); 0 for none
     ProfileName profile;
     StoreGroup group;
@@ -55,7 +55,7 @@ struct Field
     QString controlName() const { return QString::fromLatin1(control); }
     QString settingsKey() const { return QString::fromLatin1(key); }
     QString defaultText() const { return QString::fromUtf8(defaultValue); }
-    QString labelText() const { return QString::fromUtf16(label); }
+    QString labelText() const;
     bool isText() const;
 };
 

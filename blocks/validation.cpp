@@ -4,6 +4,7 @@
 #include "field_encoding.h"
 #include "page_fields.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -32,7 +33,7 @@ std::optional<ushort> LoneSurrogate(const QString &text)
 ValidationProblem LoneSurrogateProblem(const Field &field, ushort unit)
 {
     return {field.controlName(), QStringLiteral("text holds a lone UTF-16 surrogate"),
-            QStringLiteral("%1含有不完整的字符（单独的代理项U+%2），报警器无法接收。")
+            QCoreApplication::translate("Validation", "%1含有不完整的字符（单独的代理项U+%2），报警器无法接收。")
                 .arg(field.labelText(), QString::number(unit, 16).toUpper())};
 }
 
@@ -43,15 +44,15 @@ void CheckPhoneNumber(QList<ValidationProblem> &problems, const Field &field, co
     const std::optional<QString> digits = CleanPhoneNumber(typed);
     if (!digits && StartsWithPlus(typed)) {
         problems.append({control, QStringLiteral("phone number with a country code"),
-                         QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9组成。"
+                         QCoreApplication::translate("Validation", "%1“%2”含有无效字符：号码只能由数字0-9组成。"
                                         "请去掉开头的“+”和国家代码（如“+86”），只填写国内号码。")
                              .arg(label, Excerpt(typed))});
     } else if (!digits) {
         problems.append({control, QStringLiteral("invalid phone number"),
-                         QStringLiteral("%1“%2”含有无效字符：号码只能由数字0-9组成。").arg(label, Excerpt(typed))});
+                         QCoreApplication::translate("Validation", "%1“%2”含有无效字符：号码只能由数字0-9组成。").arg(label, Excerpt(typed))});
     } else if (digits->size() > field.maxLength) {
         problems.append({control, QStringLiteral("phone number longer than %1 digits").arg(field.maxLength),
-                         QStringLiteral("%1“%2”超过%3位数字。").arg(label, Excerpt(typed), QString::number(field.maxLength))});
+                         QCoreApplication::translate("Validation", "%1“%2”超过%3位数字。").arg(label, Excerpt(typed), QString::number(field.maxLength))});
     }
 }
 
@@ -62,13 +63,13 @@ void CheckText(QList<ValidationProblem> &problems, const Field &field, const QSt
     const int maxLength = field.maxLength;
     if (text.contains(QChar(kTextEnd))) {
         problems.append({control, QStringLiteral("text holds U+FFFF, which ends a text field"),
-                         QStringLiteral("%1含有报警器无法接收的字符U+FFFF。").arg(label)});
+                         QCoreApplication::translate("Validation", "%1含有报警器无法接收的字符U+FFFF。").arg(label)});
     } else if (const std::optional<ushort> unit = LoneSurrogate(text)) {
         problems.append(LoneSurrogateProblem(field, *unit));
     } else if (text.size() > maxLength) {
         problems.append({control,
                          QStringLiteral("text longer than %1 characters").arg(maxLength),
-                         QStringLiteral("%1超过%2个字符（现有%3个），超出部分无法写入报警器。")
+                         QCoreApplication::translate("Validation", "%1超过%2个字符（现有%3个），超出部分无法写入报警器。")
                              .arg(label)
                              .arg(maxLength)
                              .arg(text.size())});
@@ -82,7 +83,7 @@ void CheckPassword(QList<ValidationProblem> &problems, const Field &field, const
     else if (!IsValidRewritePassword(password))
         problems.append({field.controlName(),
                          QStringLiteral("password is not exactly four Chinese characters"),
-                         QStringLiteral("%1必须是%2个汉字。").arg(field.labelText()).arg(field.maxLength)});
+                         QCoreApplication::translate("Validation", "%1必须是%2个汉字。").arg(field.labelText()).arg(field.maxLength)});
 }
 
 // The text fields of a page in the order the page shows them: by control number.
@@ -136,7 +137,7 @@ QList<ValidationProblem> ValidateSensorPage(const SensorPageValues &values)
 
 QString DescribeProblems(const QList<ValidationProblem> &problems)
 {
-    QStringList lines{QStringLiteral("以下设置无法写入报警器，请修改后再写入：")};
+    QStringList lines{QCoreApplication::translate("Validation", "以下设置无法写入报警器，请修改后再写入：")};
     for (const ValidationProblem &problem : problems)
         lines.append(problem.message);
     return lines.join(u'\n');

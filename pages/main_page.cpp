@@ -29,6 +29,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -54,7 +55,7 @@ RingTone RingToneOf(Qt::CheckState state)
 
 QString ProfileTitle()
 {
-    return QStringLiteral("配置文件");
+    return QCoreApplication::translate("MainPage", "配置文件");
 }
 
 
@@ -136,7 +137,7 @@ QGridLayout *PhoneGrid(MainPageWidgets &w, int first, Qt::Orientation run)
 
 QGroupBox *PortFrame(QWidget &page, MainPageWidgets &w)
 {
-    QGroupBox *frame = Frame(1, QStringLiteral("串口设置"));
+    QGroupBox *frame = Frame(1, QCoreApplication::translate("MainPage", "串口设置"));
     auto *grid = Tight(new QGridLayout(frame));
     w.comOptions = new QButtonGroup(&page);
     for (int k = 1; k <= 4; ++k)
@@ -150,7 +151,7 @@ QGroupBox *PortFrame(QWidget &page, MainPageWidgets &w)
 
 QGroupBox *AuthorisedPhonesFrame(MainPageWidgets &w)
 {
-    QGroupBox *frame = Frame(2, QStringLiteral("只允许以下手机才能对报警器控制"));
+    QGroupBox *frame = Frame(2, QCoreApplication::translate("MainPage", "只允许以下手机才能对报警器控制"));
     auto *layout = Tight(new QVBoxLayout(frame));
     layout->addLayout(PhoneGrid(w, 1, Qt::Vertical));
     return frame;
@@ -158,14 +159,16 @@ QGroupBox *AuthorisedPhonesFrame(MainPageWidgets &w)
 
 QGroupBox *PassPhraseFrame(MainPageWidgets &w)
 {
-    QGroupBox *frame = Frame(3, QStringLiteral("中文短信远程控制密语"));
+    QGroupBox *frame = Frame(3, QCoreApplication::translate("MainPage", "中文短信远程控制密语"));
     auto *grid = Tight(new QGridLayout(frame));
-    const std::pair<int, const char16_t *> rows[] = {
-        {7, u"切断汽车油路："}, {8, u"接通汽车油路："}, {13, u"防盗系统设防："}, {14, u"防盗系统解防："}};
+    const std::pair<int, const char *> rows[] = {{7, QT_TRANSLATE_NOOP("MainPage", "切断汽车油路：")},
+                                                 {8, QT_TRANSLATE_NOOP("MainPage", "接通汽车油路：")},
+                                                 {13, QT_TRANSLATE_NOOP("MainPage", "防盗系统设防：")},
+                                                 {14, QT_TRANSLATE_NOOP("MainPage", "防盗系统解防：")}};
     int row = 0;
     for (const auto &[number, caption] : rows) {
         QLineEdit *box = Box(w, number);
-        grid->addWidget(new QLabel(QString::fromUtf16(caption)), row, 0);
+        grid->addWidget(new QLabel(QCoreApplication::translate("MainPage", caption)), row, 0);
         grid->addWidget(box, row, 1);
         grid->addWidget(new RemainingCounter(box, TextField(number).maxLength, RemainingCounter::Lines::One), row++, 2);
     }
@@ -174,7 +177,7 @@ QGroupBox *PassPhraseFrame(MainPageWidgets &w)
 
 QGroupBox *PasswordFrame(MainPageWidgets &w)
 {
-    QGroupBox *frame = Frame(4, QStringLiteral("短信改写报警设置的安全密语"));
+    QGroupBox *frame = Frame(4, QCoreApplication::translate("MainPage", "短信改写报警设置的安全密语"));
     auto *layout = Tight(new QVBoxLayout(frame));
     const Field &password = RewritePasswordField();
     QLineEdit *box = Box(w, password.number());
@@ -182,7 +185,7 @@ QGroupBox *PasswordFrame(MainPageWidgets &w)
     layout->addWidget(box);
     layout->addWidget(WarningLabel(
         QStringLiteral("Label19"),
-        QStringLiteral("用户只要记住这4个字的密语，就能以手机发短信的方式改写报警设置，密语可以改成任何汉字，"
+        QCoreApplication::translate("MainPage", "用户只要记住这4个字的密语，就能以手机发短信的方式改写报警设置，密语可以改成任何汉字，"
                        "但必须是4个汉字，多于4个或少于4个都将无效。")));
     layout->addStretch();
     return frame;
@@ -190,7 +193,7 @@ QGroupBox *PasswordFrame(MainPageWidgets &w)
 
 QGroupBox *AlarmFrame(QWidget &page, MainPageWidgets &w)
 {
-    QGroupBox *frame = Frame(5, QStringLiteral("主报警设置"));
+    QGroupBox *frame = Frame(5, QCoreApplication::translate("MainPage", "主报警设置"));
     auto *layout = Tight(new QVBoxLayout(frame));
     layout->setSpacing(2);
 
@@ -198,35 +201,35 @@ QGroupBox *AlarmFrame(QWidget &page, MainPageWidgets &w)
     w.alarmText = new MultiLineBox(alarmText.controlName(), alarmText.maxLength);
     w.alarmText->setSizeTwips(4980, 615);
     auto *textHeading = new QHBoxLayout;
-    textHeading->addWidget(WrappedLabel(9, QStringLiteral("振动位移传感器被触发时，需要发送的短信内容：")), 1);
+    textHeading->addWidget(WrappedLabel(9, QCoreApplication::translate("MainPage", "振动位移传感器被触发时，需要发送的短信内容：")), 1);
     textHeading->addWidget(new RemainingCounter(w.alarmText, RemainingCounter::Lines::One), 0, Qt::AlignRight | Qt::AlignBottom);
     layout->addLayout(textHeading);
     layout->addWidget(w.alarmText);
-    layout->addWidget(WrappedLabel(10, QStringLiteral("把以上报警短信内容同时发送给以下1-6个手机：")));
+    layout->addWidget(WrappedLabel(10, QCoreApplication::translate("MainPage", "把以上报警短信内容同时发送给以下1-6个手机：")));
     layout->addLayout(PhoneGrid(w, 17, Qt::Horizontal));
 
     layout->addWidget(Divider(PageColors::kGreen));
-    layout->addWidget(WrappedLabel(11, QStringLiteral("振动位移传感器被触发时，需要向以下1-6个号码拨打电话：")));
+    layout->addWidget(WrappedLabel(11, QCoreApplication::translate("MainPage", "振动位移传感器被触发时，需要向以下1-6个号码拨打电话：")));
     layout->addLayout(PhoneGrid(w, 23, Qt::Horizontal));
 
     layout->addWidget(Divider(PageColors::kGreen));
     w.alarmModes = new QButtonGroup(&page);
-    layout->addWidget(Option(w.alarmModes, 5, QStringLiteral("报警时，只发短信，不拨打电话。")));
-    layout->addWidget(Option(w.alarmModes, 6, QStringLiteral("报警时，只拨打电话，不发短信。")));
-    layout->addWidget(Option(w.alarmModes, 7, QStringLiteral("报警时，既发短信，又拨打电话。")));
+    layout->addWidget(Option(w.alarmModes, 5, QCoreApplication::translate("MainPage", "报警时，只发短信，不拨打电话。")));
+    layout->addWidget(Option(w.alarmModes, 6, QCoreApplication::translate("MainPage", "报警时，只拨打电话，不发短信。")));
+    layout->addWidget(Option(w.alarmModes, 7, QCoreApplication::translate("MainPage", "报警时，既发短信，又拨打电话。")));
     return frame;
 }
 
 QGroupBox *SensorPageFrame(QWidget &page, MainPageWidgets &w)
 {
-    QGroupBox *frame = Frame(6, QStringLiteral("无线报警传感器内容设置"));
+    QGroupBox *frame = Frame(6, QCoreApplication::translate("MainPage", "无线报警传感器内容设置"));
     auto *row = Tight(new QHBoxLayout(frame));
-    w.sensorPageButton = NamedButton(QStringLiteral("Command3"), QStringLiteral("无线报警传感器内容设置"));
+    w.sensorPageButton = NamedButton(QStringLiteral("Command3"), QCoreApplication::translate("MainPage", "无线报警传感器内容设置"));
     auto *image = new QLabel;
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(SensorPicture(TwipsToPixels(page, 480)));
     QLabel *hint = WarningLabel(QStringLiteral("Label18"),
-                                QStringLiteral("点击此按钮进入无线门磁、无线人体红外热释电传感器的报警设置。"));
+                                QCoreApplication::translate("MainPage", "点击此按钮进入无线门磁、无线人体红外热释电传感器的报警设置。"));
     hint->setAutoFillBackground(true);
     QPalette silver = hint->palette();
     silver.setColor(QPalette::Window, PageColors::kSilver);
@@ -247,20 +250,20 @@ QFrame *RingToneBox(MainPageWidgets &w)
                            .arg(PageColors::kYellow.name()));
     auto *layout = Tight(new QHBoxLayout(box));
     layout->setContentsMargins(6, 4, 6, 4);
-    w.ringToneOff = new QCheckBox(QStringLiteral("关闭本机的振铃声响。"));
+    w.ringToneOff = new QCheckBox(QCoreApplication::translate("MainPage", "关闭本机的振铃声响。"));
     w.ringToneOff->setObjectName(QStringLiteral("Check1"));
     layout->addWidget(w.ringToneOff, 0, Qt::AlignTop);
     layout->addWidget(WarningLabel(
         QStringLiteral("Label20"),
-        QStringLiteral("（注意！一旦关闭本机的振铃声响，将无法再恢复。除了非常必要外，请不要选中此项。）")), 1);
+        QCoreApplication::translate("MainPage", "（注意！一旦关闭本机的振铃声响，将无法再恢复。除了非常必要外，请不要选中此项。）")), 1);
     return box;
 }
 
 QHBoxLayout *Buttons(MainPageWidgets &w)
 {
     auto *row = new QHBoxLayout;
-    w.exitButton = NamedButton(QStringLiteral("Command2"), QStringLiteral("退    出"));
-    w.writeButton = NamedButton(QStringLiteral("Command1"), QStringLiteral("立即写入本页设置"));
+    w.exitButton = NamedButton(QStringLiteral("Command2"), QCoreApplication::translate("MainPage", "退    出"));
+    w.writeButton = NamedButton(QStringLiteral("Command1"), QCoreApplication::translate("MainPage", "立即写入本页设置"));
     w.outcome = new WriteOutcomeLabel;
     row->addWidget(w.outcome, 1);
     row->addWidget(w.exitButton);
@@ -331,7 +334,7 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, Histor
       m_ports(new PortStatus(link, *m_widgets.comOptions, *m_widgets.portStatus, messages, simulatedUnit, *this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("  GSM车载防盗报警器设置软件 V1.0"));
+    setWindowTitle(QCoreApplication::translate("MainPage", "  GSM车载防盗报警器设置软件 V1.0"));
     setWindowIcon(SensorPicture(32));
     setFont(PageFont());
     auto *menu = new ProfileMenu(this);
@@ -371,7 +374,7 @@ void MainPage::load()
     if (m_link.commPort() != 1)
         portFailure = restoreFailure;  // COM1's failure no longer matters
     ReportStoreErrors(m_store, m_messages,
-                      QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
+                      QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
     m_ports->report(portFailure);  // once the page shows
 }
 
@@ -439,7 +442,7 @@ void MainPage::write()
             const WriteResult result = WriteMainPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
             RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, windowOrigin()));
-            ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+            ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
         });
     });
 }
@@ -448,7 +451,7 @@ bool MainPage::importProfile(const QString &path)
 {
     const ProfileParse parse = ImportProfile(path, m_store);
     if (!parse.profile) {
-        m_messages.showError(ProfileTitle(), QStringLiteral("配置文件有误，没有导入任何设置：\n")
+        m_messages.showError(ProfileTitle(), QCoreApplication::translate("MainPage", "配置文件有误，没有导入任何设置：\n")
                                                  + parse.problems.join(u'\n'));
         return false;
     }
@@ -458,17 +461,17 @@ bool MainPage::importProfile(const QString &path)
         shown.text[password] = values().text[password];
     }
     showValues(shown);
-    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
     return true;
 }
 
 bool MainPage::exportProfile(const QString &path, bool includePassword)
 {
     const Profile profile{values(), RestoreSensorPage(m_store), includePassword};
-    ReportStoreErrors(m_store, m_messages, QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
+    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
     const QString error = ExportProfile(path, profile);
     if (!error.isEmpty())
-        m_messages.showError(ProfileTitle(), QStringLiteral("无法保存配置文件 %1：%2").arg(path, error));
+        m_messages.showError(ProfileTitle(), QCoreApplication::translate("MainPage", "无法保存配置文件 %1：%2").arg(path, error));
     return error.isEmpty();
 }
 
@@ -521,7 +524,7 @@ void MainPage::exitProgram()
 {
     m_link.close();
     StoreComOptions(m_store, selectedCom());
-    ReportStoreErrors(m_store, m_messages, QStringLiteral("保存串口设置时出现以下问题："));
+    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存串口设置时出现以下问题："));
     Q_EMIT quitRequested();
 }
 

@@ -20,6 +20,7 @@
 #include "write_sequences.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,7 +47,7 @@ QWidget *SensorCell(SensorPageWidgets &w, int sensor)
     layout->setContentsMargins(5, 3, 5, 3);
     layout->setSpacing(2);
     layout->addWidget(NamedLabel(Name("Label", textField.number()),
-                                 QStringLiteral("%1号无线传感器被触发，把").arg(sensor, 2, 10, QLatin1Char('0'))));
+                                 QCoreApplication::translate("SensorPage", "%1号无线传感器被触发，把").arg(sensor, 2, 10, QLatin1Char('0'))));
 
     auto *text = new MultiLineBox(textField.controlName(), textField.maxLength);
     text->setSizeTwips(1935, 495);
@@ -58,7 +59,7 @@ QWidget *SensorCell(SensorPageWidgets &w, int sensor)
 
     QLineEdit *number = PhoneNumberBox(numberField.controlName());
     auto *numberRow = new QHBoxLayout;
-    numberRow->addWidget(NamedLabel(Name("Label", numberField.number()), QStringLiteral("发送给")));
+    numberRow->addWidget(NamedLabel(Name("Label", numberField.number()), QCoreApplication::translate("SensorPage", "发送给")));
     numberRow->addWidget(number, 1);
     numberRow->addWidget(LeftOutNote(number));
     layout->addLayout(numberRow);
@@ -74,9 +75,9 @@ QWidget *ButtonCell(SensorPageWidgets &w)
     auto *cell = new QWidget;
     auto *row = new QHBoxLayout;
     row->setSpacing(10);
-    w.exitButton = NamedButton(QStringLiteral("Command3"), QStringLiteral("退   出"));
-    w.returnButton = NamedButton(QStringLiteral("Command1"), QStringLiteral("返回主页"));
-    w.writeButton = NamedButton(QStringLiteral("Command2"), QStringLiteral("立即写入本页设置"));
+    w.exitButton = NamedButton(QStringLiteral("Command3"), QCoreApplication::translate("SensorPage", "退   出"));
+    w.returnButton = NamedButton(QStringLiteral("Command1"), QCoreApplication::translate("SensorPage", "返回主页"));
+    w.writeButton = NamedButton(QStringLiteral("Command2"), QCoreApplication::translate("SensorPage", "立即写入本页设置"));
     w.outcome = new WriteOutcomeLabel;
     row->addStretch();
     row->addWidget(w.exitButton);
@@ -131,7 +132,7 @@ SensorPage::SensorPage(Store &store, MessageSink &messages, HistoryLog &history,
       m_writeView(mainPage, waitWindow, *m_widgets.writeButton)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("  无线报警传感器内容设置"));
+    setWindowTitle(QCoreApplication::translate("SensorPage", "  无线报警传感器内容设置"));
     setWindowIcon(SensorPicture(32));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(PageFont());
@@ -147,7 +148,7 @@ SensorPage::SensorPage(Store &store, MessageSink &messages, HistoryLog &history,
 
     showValues(RestoreSensorPage(m_store));
     ReportStoreErrors(m_store, m_messages,
-                      QStringLiteral("读取设置时出现以下问题，相应的设置已使用默认值："));
+                      QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
 }
 
 SensorPageValues SensorPage::values() const
@@ -178,7 +179,7 @@ void SensorPage::write()
             const int com = m_link.commPort();
             RecordWindowWrite(m_history, m_messages,
                               SensorPageRecord(written, result, {com, m_link.map().device(com), WindowSource()}));
-            ReportStoreErrors(m_store, m_messages, QStringLiteral("保存设置时出现以下问题："));
+            ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
         });
     });
 }

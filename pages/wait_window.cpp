@@ -25,7 +25,7 @@ WaitWindow::WaitWindow()
       m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("通信等待,请稍后...."));
+    setWindowTitle(QCoreApplication::translate("WaitWindow", "通信等待,请稍后...."));
     setWindowIcon(SensorPicture(32));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);

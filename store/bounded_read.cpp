@@ -1,5 +1,6 @@
 #include "bounded_read.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #ifdef Q_OS_UNIX
@@ -13,7 +14,7 @@
 
 namespace {
 
-QString TooLarge(qint64 limit) { return QStringLiteral("文件超过%1字节，不会读取").arg(limit); }
+QString TooLarge(qint64 limit) { return QCoreApplication::translate("BoundedRead", "文件超过%1字节，不会读取").arg(limit); }
 
 }  // namespace
 
@@ -46,7 +47,7 @@ QString OpenRegularFile(QFile &file, const QString &path, const QString &notRegu
 BoundedRead ReadRegularFile(const QString &path, qint64 limit)
 {
     QFile file;
-    if (const QString refused = OpenRegularFile(file, path, QStringLiteral("不是普通文件")); !refused.isEmpty())
+    if (const QString refused = OpenRegularFile(file, path, QCoreApplication::translate("BoundedRead", "不是普通文件")); !refused.isEmpty())
         return {{}, refused};
     if (file.size() > limit)
         return {{}, TooLarge(limit)};

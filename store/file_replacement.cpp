@@ -1,5 +1,6 @@
 #include "file_replacement.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -67,7 +68,7 @@ Staged Stage(const QString &target, const QByteArray &bytes, std::optional<QFile
     // Unbuffered, so a short write (a full disk) shows in the count that write() returns.
     else if (const qint64 written = file.write(bytes); written != bytes.size())
         error = written < 0 ? file.errorString()
-                            : QStringLiteral("只写入了%1字节中的%2字节，磁盘可能已满").arg(bytes.size()).arg(written);
+                            : QCoreApplication::translate("FileReplacement", "只写入了%1字节中的%2字节，磁盘可能已满").arg(bytes.size()).arg(written);
 #ifdef Q_OS_UNIX
     else if (fsync(file.handle()) != 0)  // the content on the disk before the rename makes it the file
         error = qt_error_string(errno);
@@ -95,7 +96,7 @@ std::optional<ReplacementFailure> ReplaceFiles(const QList<FileReplacement> &fil
         targets << FollowedLinks(file.path);
         const QFileInfo target(targets.last());
         if (target.exists() && !target.isFile())
-            return ReplacementFailure{file.path, QStringLiteral("已存在且不是普通文件，不会替换它")};
+            return ReplacementFailure{file.path, QCoreApplication::translate("FileReplacement", "已存在且不是普通文件，不会替换它")};
     }
     QStringList temporaries;
     auto removeTemporaries = [&temporaries] {

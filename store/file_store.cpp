@@ -4,6 +4,7 @@
 #include "file_replacement.h"
 #include "settings_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,13 +42,13 @@ void FileStore::ensureDirectory()
 {
     const QFileInfo entry(m_directory);
     if (entry.exists() && !entry.isDir()) {
-        addError(QStringLiteral("设置目录 %1 被一个同名文件占用").arg(Native(m_directory)));
+        addError(QCoreApplication::translate("FileStore", "设置目录 %1 被一个同名文件占用").arg(Native(m_directory)));
         return;
     }
     if (!entry.exists()) {
         if (!QDir().mkpath(entry.absolutePath())
             || !QDir().mkdir(m_directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
-            addError(QStringLiteral("无法创建设置目录 %1").arg(Native(m_directory)));
+            addError(QCoreApplication::translate("FileStore", "无法创建设置目录 %1").arg(Native(m_directory)));
         return;
     }
     const QDir directory(m_directory);
@@ -67,15 +68,15 @@ std::optional<QString> FileStore::read(const QString &key)
     const QString path = filePath(key);
     const BoundedRead file = ReadRegularFile(path, kSettingsFileLimit);
     if (!file.error.isEmpty()) {
-        addError(QStringLiteral("无法读取设置文件 %1：%2").arg(Native(path), file.error));
+        addError(QCoreApplication::translate("FileStore", "无法读取设置文件 %1：%2").arg(Native(path), file.error));
         return std::nullopt;
     }
     SettingsFileProblem problem;
     std::optional<QString> value = ParseSettingsFile(file.bytes, &problem);
     if (problem == SettingsFileProblem::Empty)
-        addError(QStringLiteral("设置文件 %1 是空的").arg(Native(path)));
+        addError(QCoreApplication::translate("FileStore", "设置文件 %1 是空的").arg(Native(path)));
     else if (problem == SettingsFileProblem::NotGb18030)
-        addError(QStringLiteral("设置文件 %1 含有无法识别的字符").arg(Native(path)));
+        addError(QCoreApplication::translate("FileStore", "设置文件 %1 含有无法识别的字符").arg(Native(path)));
     return value;
 }
 
@@ -87,16 +88,16 @@ bool FileStore::write(const QString &key, const QString &value)
 bool FileStore::writeAll(const StoredValues &values)
 {
     auto report = [this, &values](const QString &path, const QString &reason) {
-        addError(QStringLiteral("无法保存设置文件 %1：%2").arg(Native(path), reason));
+        addError(QCoreApplication::translate("FileStore", "无法保存设置文件 %1：%2").arg(Native(path), reason));
         if (values.size() > 1)
-            addError(QStringLiteral("这%1个设置文件都没有保存，原有的设置保持不变").arg(values.size()));
+            addError(QCoreApplication::translate("FileStore", "这%1个设置文件都没有保存，原有的设置保持不变").arg(values.size()));
         return false;
     };
     QList<FileReplacement> files;
     for (const auto &[key, value] : values) {
         const std::optional<QByteArray> bytes = FormatSettingsFile(value);
         if (!bytes)
-            return report(filePath(key), QStringLiteral("内容含有无法保存的字符"));
+            return report(filePath(key), QCoreApplication::translate("FileStore", "内容含有无法保存的字符"));
         files.append({filePath(key), *bytes});
     }
     if (const std::optional<ReplacementFailure> failure = ReplaceFiles(files, kOwnerOnly))

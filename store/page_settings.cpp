@@ -3,6 +3,8 @@
 #include "excerpt.h"
 #include "page_fields.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString FirstLine(const QString &text)
@@ -53,7 +55,7 @@ std::optional<int> ToCheckState(const QString &text)
 
 void ReportInvalid(Store &store, const Field &field, const QString &raw)
 {
-    store.addError(QStringLiteral("设置文件 %1.cck 的内容“%2”无效，已使用默认值")
+    store.addError(QCoreApplication::translate("PageSettings", "设置文件 %1.cck 的内容“%2”无效，已使用默认值")
                        .arg(field.settingsKey(), Excerpt(raw)));
 }
 

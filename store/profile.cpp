@@ -6,6 +6,7 @@
 #include "page_fields.h"
 #include "validation.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -122,9 +123,9 @@ public:
                 continue;
             const QJsonValue value = ValueAt(m_root, page, field.profile);
             if (value.isUndefined() || value.isNull())
-                problem(page, field, QStringLiteral("缺少此项"));
+                problem(page, field, QCoreApplication::translate("Profile", "缺少此项"));
             else if (!value.isString())
-                problem(page, field, QStringLiteral("应为文字"));
+                problem(page, field, QCoreApplication::translate("Profile", "应为文字"));
             else
                 values.text[field.number()] = value.toString();
         }
@@ -136,7 +137,7 @@ public:
         const Field &field = RewritePasswordField();
         const QJsonValue password = ValueAt(m_root, Page::Main, field.profile);
         if (!password.isUndefined() && !password.isString())
-            problem(Page::Main, field, QStringLiteral("应为文字"));
+            problem(Page::Main, field, QCoreApplication::translate("Profile", "应为文字"));
         values.text[field.number()] = password.toString();
         return !password.isUndefined();
     }
@@ -155,7 +156,7 @@ public:
             values.alarmMode = AlarmMode::None;
         else if (!names.contains(mode))
             problem(Page::Main, *options.front(),
-                    QStringLiteral("应为 %1 或 %2 之一").arg(names.join(u'、'), Key(kNoAlarmMode)));
+                    QCoreApplication::translate("Profile", "应为 %1 或 %2 之一").arg(names.join(QCoreApplication::translate("Profile", "、", "between names")), Key(kNoAlarmMode)));
     }
 
     void readRingTone(MainPageValues &values)
@@ -165,7 +166,7 @@ public:
                 continue;
             const QJsonValue ringTone = ValueAt(m_root, Page::Main, field.profile);
             if (!ringTone.isBool())
-                problem(Page::Main, field, QStringLiteral("应为 true 或 false"));
+                problem(Page::Main, field, QCoreApplication::translate("Profile", "应为 true 或 false"));
             values.ringTone = ringTone.toBool() ? RingTone::SwitchedOff : RingTone::On;
         }
     }
@@ -226,12 +227,12 @@ ProfileParse ParseProfile(const QByteArray &json)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return {std::nullopt, {QStringLiteral("不是有效的JSON（第%1个字节：%2）").arg(error.offset).arg(error.errorString())}};
+        return {std::nullopt, {QCoreApplication::translate("Profile", "不是有效的JSON（第%1个字节：%2）").arg(error.offset).arg(error.errorString())}};
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(kFormat))
-        return {std::nullopt, {QStringLiteral("format: 不是 alarmcfg 配置文件")}};
+        return {std::nullopt, {QCoreApplication::translate("Profile", "format: 不是 alarmcfg 配置文件")}};
     if (root.value(QStringLiteral("version")).toInt(-1) != kProfileVersion)
-        return {std::nullopt, {QStringLiteral("version: 不支持的版本 %1（支持 %2）")
+        return {std::nullopt, {QCoreApplication::translate("Profile", "version: 不支持的版本 %1（支持 %2）")
                                    .arg(Excerpt(root.value(QStringLiteral("version")).toVariant().toString()))
                                    .arg(kProfileVersion)}};
 
@@ -249,7 +250,7 @@ ProfileParse ReadProfileFile(const QString &path)
 {
     const BoundedRead file = ReadRegularFile(path, kProfileLimit);
     if (!file.error.isEmpty())
-        return {std::nullopt, {QStringLiteral("%1: 无法读取：%2").arg(path, file.error)}};
+        return {std::nullopt, {QCoreApplication::translate("Profile", "%1: 无法读取：%2").arg(path, file.error)}};
     ProfileParse parse = ParseProfile(file.bytes);
     for (QString &problem : parse.problems)
         problem = path + QStringLiteral(": ") + problem;

@@ -1,13 +1,20 @@
 // The language a person reads: --lang, or else the system's locale, with
 // Chinese when none is set; the texts of the windows beside the pages, of
 // the command line and Qt's own buttons follow it.
+#include "com_port_map.h"
 #include "command_line.h"
+#include "history_log.h"
 #include "language.h"
+#include "main_page.h"
 #include "profile_menu.h"
+#include "serial_link.h"
+#include "test_support.h"
+#include "validation.h"
 
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 
@@ -66,8 +73,9 @@ private Q_SLOTS:
         QCOMPARE(options.language == Language::English, english);
     }
 
-    // A window's texts beside the pages, the command line's help and Qt's
-    // own button in one language, the untranslated Chinese nowhere in English.
+    // The main page's title and button, a validation message naming a field,
+    // a window's texts beside the pages, the command line's help and Qt's own
+    // button in one language, the untranslated Chinese nowhere in English.
     void texts_data()
     {
         QTest::addColumn<bool>("english");
@@ -79,9 +87,21 @@ private Q_SLOTS:
     {
         QFETCH(bool, english);
         const Translations translations(english ? Language::English : Language::Chinese);
+        MemoryStore store;
+        RecordingMessages messages;
+        const QTemporaryDir folder;
+        HistoryLog history(folder.filePath(QStringLiteral("history.jsonl")));
+        SerialLink link(ComPortMap{}, [] { return QList<SerialPortFacts>{}; });
+        const MainPage mainPage(link, store, messages, history);
+        MainPageValues typed = DefaultMainPage();
+        typed.text[1] = QStringLiteral("12345x");
+        QStringList texts{mainPage.windowTitle(),
+                          mainPage.findChild<QPushButton *>(QStringLiteral("Command1"))->text(),
+                          DescribeProblems(ValidateMainPage(typed))};
+
         QWidget page;
         const ProfileMenu menu(&page);
-        QStringList texts{menu.fileMenu()->title()};
+        texts << menu.fileMenu()->title();
         for (const QAction *action : menu.fileMenu()->actions()) {
             if (!action->isSeparator())
                 texts << action->text();

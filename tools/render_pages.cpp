@@ -1,11 +1,13 @@
 // render-pages DIRECTORY: renders the main page, the sensor page and the wait
 // window as the program shows them, each under a drawn title bar, into
-// DIRECTORY/main-page.png, sensor-page.png and wait-window.png. Run it with
+// DIRECTORY/main-page.png, sensor-page.png and wait-window.png, and the main
+// page once more in English into DIRECTORY/main-page-en.png. Run it with
 // QT_QPA_PLATFORM=offscreen; scripts/screenshots.sh does.
 
 #include "com_port_map.h"
 #include "file_store.h"
 #include "history_log.h"
+#include "language.h"
 #include "main_page.h"
 #include "sensor_page.h"
 #include "wait_window.h"
@@ -105,5 +107,11 @@ int main(int argc, char **argv)
     waitWindow.show();
     waitWindow.progressBar()->setValue(WaitWindow::kTicks / 2);
     saved = Save(waitWindow, output, QStringLiteral("wait-window.png")) && saved;
+
+    // A page takes its texts when it is built: the English one comes after the translation.
+    const Translations english(Language::English);
+    MainPage englishPage(link, store, messages, history, true);
+    englishPage.show();
+    saved = Save(englishPage, output, QStringLiteral("main-page-en.png")) && saved;
     return saved ? 0 : 1;
 }

@@ -52,6 +52,258 @@
     </message>
 </context>
 <context>
+    <name>BoundedRead</name>
+    <message>
+        <source>文件超过%1字节，不会读取</source>
+        <translation>the file is larger than %1 bytes and is not read</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>Field</name>
+    <message>
+        <source>“切断汽车油路”密语</source>
+        <translation>“Cut off fuel” pass phrase</translation>
+    </message>
+    <message>
+        <source>“接通汽车油路”密语</source>
+        <translation>“Restore fuel” pass phrase</translation>
+    </message>
+    <message>
+        <source>“防盗系统设防”密语</source>
+        <translation>“Arm” pass phrase</translation>
+    </message>
+    <message>
+        <source>“防盗系统解防”密语</source>
+        <translation>“Disarm” pass phrase</translation>
+    </message>
+    <message>
+        <source>授权手机号码1</source>
+        <translation>Authorized phone number 1</translation>
+    </message>
+    <message>
+        <source>授权手机号码2</source>
+        <translation>Authorized phone number 2</translation>
+    </message>
+    <message>
+        <source>授权手机号码3</source>
+        <translation>Authorized phone number 3</translation>
+    </message>
+    <message>
+        <source>授权手机号码4</source>
+        <translation>Authorized phone number 4</translation>
+    </message>
+    <message>
+        <source>授权手机号码5</source>
+        <translation>Authorized phone number 5</translation>
+    </message>
+    <message>
+        <source>授权手机号码6</source>
+        <translation>Authorized phone number 6</translation>
+    </message>
+    <message>
+        <source>改写报警设置的安全密语</source>
+        <translation>Settings rewrite password</translation>
+    </message>
+    <message>
+        <source>关闭本机的振铃声响</source>
+        <translation>Switch off the ring tone</translation>
+    </message>
+    <message>
+        <source>振动报警短信内容</source>
+        <translation>Vibration alarm SMS text</translation>
+    </message>
+    <message>
+        <source>报警短信接收号码1</source>
+        <translation>Alarm SMS recipient 1</translation>
+    </message>
+    <message>
+        <source>报警短信接收号码2</source>
+        <translation>Alarm SMS recipient 2</translation>
+    </message>
+    <message>
+        <source>报警短信接收号码3</source>
+        <translation>Alarm SMS recipient 3</translation>
+    </message>
+    <message>
+        <source>报警短信接收号码4</source>
+        <translation>Alarm SMS recipient 4</translation>
+    </message>
+    <message>
+        <source>报警短信接收号码5</source>
+        <translation>Alarm SMS recipient 5</translation>
+    </message>
+    <message>
+        <source>报警短信接收号码6</source>
+        <translation>Alarm SMS recipient 6</translation>
+    </message>
+    <message>
+        <source>报警拨打电话号码1</source>
+        <translation>Alarm call number 1</translation>
+    </message>
+    <message>
+        <source>报警拨打电话号码2</source>
+        <translation>Alarm call number 2</translation>
+    </message>
+    <message>
+        <source>报警拨打电话号码3</source>
+        <translation>Alarm call number 3</translation>
+    </message>
+    <message>
+        <source>报警拨打电话号码4</source>
+        <translation>Alarm call number 4</translation>
+    </message>
+    <message>
+        <source>报警拨打电话号码5</source>
+        <translation>Alarm call number 5</translation>
+    </message>
+    <message>
+        <source>报警拨打电话号码6</source>
+        <translation>Alarm call number 6</translation>
+    </message>
+    <message>
+        <source>只发短信</source>
+        <translation>SMS only</translation>
+    </message>
+    <message>
+        <source>只拨打电话</source>
+        <translation>Call only</translation>
+    </message>
+    <message>
+        <source>既发短信，又拨打电话</source>
+        <translation>SMS and call</translation>
+    </message>
+    <message>
+        <source>01号无线传感器的短信内容</source>
+        <translation>Sensor 01 SMS text</translation>
+    </message>
+    <message>
+        <source>01号无线传感器的号码</source>
+        <translation>Sensor 01 phone number</translation>
+    </message>
+    <message>
+        <source>02号无线传感器的短信内容</source>
+        <translation>Sensor 02 SMS text</translation>
+    </message>
+    <message>
+        <source>02号无线传感器的号码</source>
+        <translation>Sensor 02 phone number</translation>
+    </message>
+    <message>
+        <source>03号无线传感器的短信内容</source>
+        <translation>Sensor 03 SMS text</translation>
+    </message>
+    <message>
+        <source>03号无线传感器的号码</source>
+        <translation>Sensor 03 phone number</translation>
+    </message>
+    <message>
+        <source>04号无线传感器的短信内容</source>
+        <translation>Sensor 04 SMS text</translation>
+    </message>
+    <message>
+        <source>04号无线传感器的号码</source>
+        <translation>Sensor 04 phone number</translation>
+    </message>
+    <message>
+        <source>05号无线传感器的短信内容</source>
+        <translation>Sensor 05 SMS text</translation>
+    </message>
+    <message>
+        <source>05号无线传感器的号码</source>
+        <translation>Sensor 05 phone number</translation>
+    </message>
+    <message>
+        <source>06号无线传感器的短信内容</source>
+        <translation>Sensor 06 SMS text</translation>
+    </message>
+    <message>
+        <source>06号无线传感器的号码</source>
+        <translation>Sensor 06 phone number</translation>
+    </message>
+    <message>
+        <source>07号无线传感器的短信内容</source>
+        <translation>Sensor 07 SMS text</translation>
+    </message>
+    <message>
+        <source>07号无线传感器的号码</source>
+        <translation>Sensor 07 phone number</translation>
+    </message>
+    <message>
+        <source>08号无线传感器的短信内容</source>
+        <translation>Sensor 08 SMS text</translation>
+    </message>
+    <message>
+        <source>08号无线传感器的号码</source>
+        <translation>Sensor 08 phone number</translation>
+    </message>
+    <message>
+        <source>09号无线传感器的短信内容</source>
+        <translation>Sensor 09 SMS text</translation>
+    </message>
+    <message>
+        <source>09号无线传感器的号码</source>
+        <translation>Sensor 09 phone number</translation>
+    </message>
+    <message>
+        <source>10号无线传感器的短信内容</source>
+        <translation>Sensor 10 SMS text</translation>
+    </message>
+    <message>
+        <source>10号无线传感器的号码</source>
+        <translation>Sensor 10 phone number</translation>
+    </message>
+</context>
+<context>
+    <name>FileReplacement</name>
+    <message>
+        <source>只写入了%1字节中的%2字节，磁盘可能已满</source>
+        <translation>only %2 of %1 bytes were written; the disk may be full</translation>
+    </message>
+    <message>
+        <source>已存在且不是普通文件，不会替换它</source>
+        <translation>exists and is not a regular file, so it is not replaced</translation>
+    </message>
+</context>
+<context>
+    <name>FileStore</name>
+    <message>
+        <source>设置目录 %1 被一个同名文件占用</source>
+        <translation>A file of the same name takes the place of the settings folder %1</translation>
+    </message>
+    <message>
+        <source>无法创建设置目录 %1</source>
+        <translation>Cannot create the settings folder %1</translation>
+    </message>
+    <message>
+        <source>无法读取设置文件 %1：%2</source>
+        <translation>Cannot read the settings file %1: %2</translation>
+    </message>
+    <message>
+        <source>设置文件 %1 是空的</source>
+        <translation>The settings file %1 is empty</translation>
+    </message>
+    <message>
+        <source>设置文件 %1 含有无法识别的字符</source>
+        <translation>The settings file %1 holds unrecognized characters</translation>
+    </message>
+    <message>
+        <source>无法保存设置文件 %1：%2</source>
+        <translation>Cannot save the settings file %1: %2</translation>
+    </message>
+    <message>
+        <source>这%1个设置文件都没有保存，原有的设置保持不变</source>
+        <translation>None of these %1 settings files was saved; the previous settings stay as they were</translation>
+    </message>
+    <message>
+        <source>内容含有无法保存的字符</source>
+        <translation>the value holds characters that cannot be saved</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>写入记录</source>
@@ -232,6 +484,115 @@ Close the program using it (a serial terminal, minicom, screen, …), then choos
     </message>
 </context>
 <context>
+    <name>MainPage</name>
+    <message>
+        <source>配置文件</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>Serial Port Settings</translation>
+    </message>
+    <message>
+        <source>只允许以下手机才能对报警器控制</source>
+        <translation>Phones Allowed to Control the Alarm</translation>
+    </message>
+    <message>
+        <source>中文短信远程控制密语</source>
+        <translation>Chinese SMS Control Phrases</translation>
+    </message>
+    <message>
+        <source>切断汽车油路：</source>
+        <translation>Cut off fuel:</translation>
+    </message>
+    <message>
+        <source>接通汽车油路：</source>
+        <translation>Restore fuel:</translation>
+    </message>
+    <message>
+        <source>防盗系统设防：</source>
+        <translation>Arm:</translation>
+    </message>
+    <message>
+        <source>防盗系统解防：</source>
+        <translation>Disarm:</translation>
+    </message>
+    <message>
+        <source>短信改写报警设置的安全密语</source>
+        <translation>Password to Rewrite Settings by SMS</translation>
+    </message>
+    <message>
+        <source>用户只要记住这4个字的密语，就能以手机发短信的方式改写报警设置，密语可以改成任何汉字，但必须是4个汉字，多于4个或少于4个都将无效。</source>
+        <translation>Whoever knows this 4-character password can rewrite the alarm settings by SMS from a phone. It may be any Chinese characters, but exactly 4 of them; more or fewer will not work.</translation>
+    </message>
+    <message>
+        <source>主报警设置</source>
+        <translation>Main Alarm Settings</translation>
+    </message>
+    <message>
+        <source>振动位移传感器被触发时，需要发送的短信内容：</source>
+        <translation>Vibration alarm SMS text:</translation>
+    </message>
+    <message>
+        <source>把以上报警短信内容同时发送给以下1-6个手机：</source>
+        <translation>Send the alarm SMS to these 1-6 phones:</translation>
+    </message>
+    <message>
+        <source>振动位移传感器被触发时，需要向以下1-6个号码拨打电话：</source>
+        <translation>On a vibration alarm, call these 1-6 numbers:</translation>
+    </message>
+    <message>
+        <source>报警时，只发短信，不拨打电话。</source>
+        <translation>On alarm, send SMS only, do not call.</translation>
+    </message>
+    <message>
+        <source>报警时，只拨打电话，不发短信。</source>
+        <translation>On alarm, call only, do not send SMS.</translation>
+    </message>
+    <message>
+        <source>报警时，既发短信，又拨打电话。</source>
+        <translation>On alarm, send SMS and call.</translation>
+    </message>
+    <message>
+        <source>无线报警传感器内容设置</source>
+        <translation>Wireless Sensor Settings</translation>
+    </message>
+    <message>
+        <source>点击此按钮进入无线门磁、无线人体红外热释电传感器的报警设置。</source>
+        <translation>Click this button to set the alarms of wireless door contacts and infrared motion sensors.</translation>
+    </message>
+    <message>
+        <source>关闭本机的振铃声响。</source>
+        <translation>Switch off the ring tone.</translation>
+    </message>
+    <message>
+        <source>（注意！一旦关闭本机的振铃声响，将无法再恢复。除了非常必要外，请不要选中此项。）</source>
+        <translation>(Caution! Once switched off, the ring tone cannot be switched on again. Do not tick this unless you really must.)</translation>
+    </message>
+    <message>
+        <source>退    出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>立即写入本页设置</source>
+        <translation>Write This Page Now</translation>
+    </message>
+    <message>
+        <source>  GSM车载防盗报警器设置软件 V1.0</source>
+        <translation>  GSM Car Alarm Setup V1.0</translation>
+    </message>
+    <message>
+        <source>配置文件有误，没有导入任何设置：
+</source>
+        <translation>The profile has errors; no settings were imported:
+</translation>
+    </message>
+    <message>
+        <source>无法保存配置文件 %1：%2</source>
+        <translation>Cannot save the profile %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MultiLineBox</name>
     <message>
         <source>剩余%1%2字</source>
@@ -240,6 +601,13 @@ Close the program using it (a serial terminal, minicom, screen, …), then choos
     <message>
         <source>超出%1%2字</source>
         <translation>Over:%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>PageSettings</name>
+    <message>
+        <source>设置文件 %1.cck 的内容“%2”无效，已使用默认值</source>
+        <translation>The settings file %1.cck holds the invalid value “%2”; the default is used</translation>
     </message>
 </context>
 <context>
@@ -269,6 +637,46 @@ No settings were written.</translation>
     <message>
         <source>（模拟报警器）</source>
         <translation> (simulated unit)</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>缺少此项</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>应为文字</source>
+        <translation>should be text</translation>
+    </message>
+    <message>
+        <source>应为 %1 或 %2 之一</source>
+        <translation>should be one of %1 or %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between names</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>应为 true 或 false</source>
+        <translation>should be true or false</translation>
+    </message>
+    <message>
+        <source>不是有效的JSON（第%1个字节：%2）</source>
+        <translation>not valid JSON (byte %1: %2)</translation>
+    </message>
+    <message>
+        <source>format: 不是 alarmcfg 配置文件</source>
+        <translation>format: not an alarmcfg profile</translation>
+    </message>
+    <message>
+        <source>version: 不支持的版本 %1（支持 %2）</source>
+        <translation>version: unsupported version %1 (%2 is supported)</translation>
+    </message>
+    <message>
+        <source>%1: 无法读取：%2</source>
+        <translation>%1: cannot read: %2</translation>
     </message>
 </context>
 <context>
@@ -330,10 +738,49 @@ No settings were written.</translation>
     </message>
 </context>
 <context>
+    <name>SensorPage</name>
+    <message>
+        <source>%1号无线传感器被触发，把</source>
+        <translation>When sensor %1 triggers, send</translation>
+    </message>
+    <message>
+        <source>发送给</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>退   出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>返回主页</source>
+        <translation>Main Page</translation>
+    </message>
+    <message>
+        <source>立即写入本页设置</source>
+        <translation>Write This Page Now</translation>
+    </message>
+    <message>
+        <source>  无线报警传感器内容设置</source>
+        <translation>  Wireless Sensor Settings</translation>
+    </message>
+</context>
+<context>
     <name>StoreErrors</name>
     <message>
         <source>设置文件出错</source>
         <translation>Settings File Error</translation>
+    </message>
+    <message>
+        <source>读取设置时出现以下问题，相应的设置已使用默认值：</source>
+        <translation>Reading the settings met these problems; the settings concerned use their defaults:</translation>
+    </message>
+    <message>
+        <source>保存设置时出现以下问题：</source>
+        <translation>Saving the settings met these problems:</translation>
+    </message>
+    <message>
+        <source>保存串口设置时出现以下问题：</source>
+        <translation>Saving the serial port choice met these problems:</translation>
     </message>
 </context>
 <context>
@@ -341,6 +788,48 @@ No settings were written.</translation>
     <message>
         <source>已截去%1%2 个字符</source>
         <translation>Cut off:%1%2 characters</translation>
+    </message>
+</context>
+<context>
+    <name>Validation</name>
+    <message>
+        <source>%1含有不完整的字符（单独的代理项U+%2），报警器无法接收。</source>
+        <translation>%1 holds an incomplete character (a lone surrogate U+%2) that the alarm unit cannot receive.</translation>
+    </message>
+    <message>
+        <source>%1“%2”含有无效字符：号码只能由数字0-9组成。请去掉开头的“+”和国家代码（如“+86”），只填写国内号码。</source>
+        <translation>%1 “%2” holds invalid characters: a number may hold only the digits 0-9. Remove the leading “+” and the country code (such as “+86”) and enter the national number only.</translation>
+    </message>
+    <message>
+        <source>%1“%2”含有无效字符：号码只能由数字0-9组成。</source>
+        <translation>%1 “%2” holds invalid characters: a number may hold only the digits 0-9.</translation>
+    </message>
+    <message>
+        <source>%1“%2”超过%3位数字。</source>
+        <translation>%1 “%2” has more than %3 digits.</translation>
+    </message>
+    <message>
+        <source>%1含有报警器无法接收的字符U+FFFF。</source>
+        <translation>%1 holds the character U+FFFF, which the alarm unit cannot receive.</translation>
+    </message>
+    <message>
+        <source>%1超过%2个字符（现有%3个），超出部分无法写入报警器。</source>
+        <translation>%1 is longer than %2 characters (it has %3); the rest cannot be written to the alarm unit.</translation>
+    </message>
+    <message>
+        <source>%1必须是%2个汉字。</source>
+        <translation>%1 must be %2 Chinese characters.</translation>
+    </message>
+    <message>
+        <source>以下设置无法写入报警器，请修改后再写入：</source>
+        <translation>These settings cannot be written to the alarm unit; correct them, then write again:</translation>
+    </message>
+</context>
+<context>
+    <name>WaitWindow</name>
+    <message>
+        <source>通信等待,请稍后....</source>
+        <translation>Communicating, please wait....</translation>
     </message>
 </context>
 <context>
