@@ -559,7 +559,7 @@ Close the program using it (a serial terminal, minicom, screen, …), then choos
     </message>
     <message>
         <source>点击此按钮进入无线门磁、无线人体红外热释电传感器的报警设置。</source>
-        <translation>Click this button to set the alarms of wireless door contacts and infrared motion sensors.</translation>
+        <translation>Alarms of wireless door and motion sensors.</translation>
     </message>
     <message>
         <source>关闭本机的振铃声响。</source>
@@ -567,7 +567,7 @@ Close the program using it (a serial terminal, minicom, screen, …), then choos
     </message>
     <message>
         <source>（注意！一旦关闭本机的振铃声响，将无法再恢复。除了非常必要外，请不要选中此项。）</source>
-        <translation>(Caution! Once switched off, the ring tone cannot be switched on again. Do not tick this unless you really must.)</translation>
+        <translation>(Caution! Once off, the ring tone cannot be turned on again. Tick only if you must.)</translation>
     </message>
     <message>
         <source>退    出</source>
