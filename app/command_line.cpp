@@ -16,68 +16,75 @@ namespace {
 
 using Mode = CommandLine::Mode;
 
+// One of the program's options, its description in the language installed.
+// The descriptions are marked for translation where the table names them.
+QCommandLineOption Option(std::initializer_list<const char *> names, const char *description,
+                          const char *valueName = nullptr, const QString &defaultValue = {})
+{
+    QStringList nameList;
+    for (const char *name : names)
+        nameList << QLatin1String(name);
+    return QCommandLineOption(nameList, QCoreApplication::translate("CommandLine", description),
+                              QLatin1String(valueName), defaultValue);
+}
+
 // Every option, and a parser that knows them all: the same for parsing and
 // for the help text.
 struct OptionTable
 {
-    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                                  QCoreApplication::translate("CommandLine", "Displays help on command-line options.")};
-    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                                     QCoreApplication::translate("CommandLine", "Displays version information.")};
-    const QCommandLineOption write{
-        QStringLiteral("write"),
-        QCoreApplication::translate("CommandLine", "Write a page from the stored settings, without a window: main, sensor or all."),
-        QStringLiteral("page")};
-    const QCommandLineOption dryRun{
-        QStringLiteral("dry-run"),
-        QCoreApplication::translate("CommandLine", "With --write: print each block as its tag and hex bytes; send and store nothing.")};
-    const QCommandLineOption password{
-        QStringLiteral("password"),
-        QCoreApplication::translate("CommandLine", "With --write, or --export --include-password: the SMS-rewrite password "
-                       "(four Chinese characters)."),
-        QStringLiteral("text"), RewritePasswordField().defaultText()};
-    const QCommandLineOption profile{
-        QStringLiteral("profile"),
-        QCoreApplication::translate("CommandLine", "With --write: write from this profile; the stored settings stay untouched."),
-        QStringLiteral("file")};
-    const QCommandLineOption exportFile{QStringLiteral("export"),
-                                        QCoreApplication::translate("CommandLine", "Save the stored settings as a profile."),
-                                        QStringLiteral("file")};
-    const QCommandLineOption importFile{
-        QStringLiteral("import"),
-        QCoreApplication::translate("CommandLine", "Store a profile's settings, as if typed and written (nothing is sent)."),
-        QStringLiteral("file")};
-    const QCommandLineOption includePassword{
-        QStringLiteral("include-password"),
-        QCoreApplication::translate("CommandLine", "With --export: put the SMS-rewrite password (--password) into the profile.")};
-    const QCommandLineOption port{
-        QStringLiteral("port"),
-        QCoreApplication::translate("CommandLine", "Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
-        QStringLiteral("COMk=DEVICE")};
-    const QCommandLineOption com{
-        QStringLiteral("com"),
-        QCoreApplication::translate("CommandLine", "With --write: write to the option COMk (1 to 4) instead of the stored choice; "
-                       "a single --port selects its option too. Nothing is stored."),
-        QStringLiteral("k")};
-    const QCommandLineOption listPorts{
-        QStringLiteral("list-ports"),
-        QCoreApplication::translate("CommandLine", "List the serial devices behind COM1 to COM4 and any others, with their adapters, "
-                       "access and users; opens none.")};
-    const QCommandLineOption repeat{
-        QStringLiteral("repeat"),
-        QCoreApplication::translate("CommandLine", "With --write: write one unit after another; Enter goes on to the next, q stops.")};
-    const QCommandLineOption history{
-        QStringLiteral("history"),
-        QCoreApplication::translate("CommandLine", "Show the last N writes (20 without N), oldest first: --history [N] or --history=N."),
-        QStringLiteral("N")};
-    const QCommandLineOption simulate{
-        QStringLiteral("simulate"),
-        QCoreApplication::translate("CommandLine", "Open the pages with a simulated alarm unit behind every COM option.")};
-    const QCommandLineOption language{
-        QStringLiteral("lang"),
-        QCoreApplication::translate("CommandLine", "The language of the pages and messages: zh (Chinese) or en "
-                                                   "(English). Without it, the system's locale chooses."),
-        QStringLiteral("zh|en")};
+    const QCommandLineOption help = Option({"h", "help"}, QT_TRANSLATE_NOOP("CommandLine", "Displays help on command-line options."));
+    const QCommandLineOption version = Option({"v", "version"}, QT_TRANSLATE_NOOP("CommandLine", "Displays version information."));
+    const QCommandLineOption write = Option(
+        {"write"},
+        QT_TRANSLATE_NOOP("CommandLine", "Write a page from the stored settings, without a window: main, sensor or all."),
+        "page");
+    const QCommandLineOption dryRun = Option(
+        {"dry-run"},
+        QT_TRANSLATE_NOOP("CommandLine", "With --write: print each block as its tag and hex bytes; send and store nothing."));
+    const QCommandLineOption password = Option(
+        {"password"},
+        QT_TRANSLATE_NOOP("CommandLine", "With --write, or --export --include-password: the SMS-rewrite password "
+                                         "(four Chinese characters)."),
+        "text", RewritePasswordField().defaultText());
+    const QCommandLineOption profile = Option(
+        {"profile"},
+        QT_TRANSLATE_NOOP("CommandLine", "With --write: write from this profile; the stored settings stay untouched."),
+        "file");
+    const QCommandLineOption exportFile =
+        Option({"export"}, QT_TRANSLATE_NOOP("CommandLine", "Save the stored settings as a profile."), "file");
+    const QCommandLineOption importFile = Option(
+        {"import"},
+        QT_TRANSLATE_NOOP("CommandLine", "Store a profile's settings, as if typed and written (nothing is sent)."),
+        "file");
+    const QCommandLineOption includePassword = Option(
+        {"include-password"},
+        QT_TRANSLATE_NOOP("CommandLine", "With --export: put the SMS-rewrite password (--password) into the profile."));
+    const QCommandLineOption port = Option(
+        {"port"}, QT_TRANSLATE_NOOP("CommandLine", "Use DEVICE for the option COMk, e.g. COM1=/dev/ttyUSB0. Repeatable."),
+        "COMk=DEVICE");
+    const QCommandLineOption com = Option(
+        {"com"},
+        QT_TRANSLATE_NOOP("CommandLine", "With --write: write to the option COMk (1 to 4) instead of the stored choice; "
+                                         "a single --port selects its option too. Nothing is stored."),
+        "k");
+    const QCommandLineOption listPorts = Option(
+        {"list-ports"},
+        QT_TRANSLATE_NOOP("CommandLine", "List the serial devices behind COM1 to COM4 and any others, with their adapters, "
+                                         "access and users; opens none."));
+    const QCommandLineOption repeat = Option(
+        {"repeat"},
+        QT_TRANSLATE_NOOP("CommandLine", "With --write: write one unit after another; Enter goes on to the next, q stops."));
+    const QCommandLineOption history = Option(
+        {"history"},
+        QT_TRANSLATE_NOOP("CommandLine", "Show the last N writes (20 without N), oldest first: --history [N] or --history=N."),
+        "N");
+    const QCommandLineOption simulate = Option(
+        {"simulate"}, QT_TRANSLATE_NOOP("CommandLine", "Open the pages with a simulated alarm unit behind every COM option."));
+    const QCommandLineOption language = Option(
+        {"lang"},
+        QT_TRANSLATE_NOOP("CommandLine", "The language of the pages and messages: zh (Chinese) or en "
+                                         "(English). Without it, the system's locale chooses."),
+        "zh|en");
     QCommandLineParser parser;
 
     OptionTable()
