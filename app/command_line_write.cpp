@@ -15,7 +15,6 @@
 #include "unit_write.h"
 #include "validation.h"
 #include "write_failure_note.h"
-#include "write_sequences.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
