@@ -9,13 +9,13 @@
 #include "history_log.h"
 #include "language.h"
 #include "main_page.h"
-#include "sensor_page.h"
-#include "wait_window.h"
 #include "message_sink.h"
 #include "page_style.h"
+#include "sensor_page.h"
 #include "sensor_picture.h"
 #include "serial_link.h"
 #include "simulated_units.h"
+#include "wait_window.h"
 
 #include <QApplication>
 #include <QDir>
