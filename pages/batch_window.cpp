@@ -4,6 +4,7 @@
 #include "memory_store.h"
 #include "message_sink.h"
 #include "page_fields.h"
+#include "page_style.h"
 #include "profile.h"
 #include "serial_link.h"
 #include "validation.h"
@@ -25,14 +26,6 @@ namespace {
 QString Title()
 {
     return QCoreApplication::translate("BatchWindow", "批量写入");
-}
-
-QPushButton *Button(const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 // "第 2 台（COM1 /dev/ttyUSB0）：主页 已写入；无线报警传感器 COMSMSAH 未应答，其余已写入（10:31:02）"
@@ -84,8 +77,8 @@ BatchWindow::BatchWindow(const UnitPages &pages, const QString &profile, SerialL
       m_history(history),
       m_counts(new QLabel),
       m_units(new QListWidget),
-      m_next(Button(QStringLiteral("WriteNextUnit"), QCoreApplication::translate("BatchWindow", "写入下一台"))),
-      m_close(Button(QStringLiteral("CloseBatch"), QCoreApplication::translate("BatchWindow", "关闭")))
+      m_next(NamedButton(QStringLiteral("WriteNextUnit"), QCoreApplication::translate("BatchWindow", "写入下一台"))),
+      m_close(NamedButton(QStringLiteral("CloseBatch"), QCoreApplication::translate("BatchWindow", "关闭")))
 {
     setObjectName(QStringLiteral("BatchWindow"));
     setWindowTitle(Title());
