@@ -37,11 +37,9 @@ QString UnitLine(int number, const WriteOrigin &origin, const UnitWrite &written
     if (written.sensor)
         pages << QCoreApplication::translate("BatchWindow", "无线报警传感器 %1")
                      .arg(OutcomeSummary(written.sensor->refused, written.sensor->blocks));
-    const QString port = origin.device.isEmpty() ? QStringLiteral("COM%1").arg(origin.com)
-                                                 : QStringLiteral("COM%1 %2").arg(origin.com).arg(origin.device);
     return QCoreApplication::translate("BatchWindow", "第 %1 台（%2）：%3（%4）")
         .arg(number)
-        .arg(port, pages.join(QCoreApplication::translate("BatchWindow", "；", "between pages")), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+        .arg(PortName(origin), pages.join(QCoreApplication::translate("BatchWindow", "；", "between pages")), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 
 }  // namespace

@@ -441,7 +441,7 @@ void MainPage::write()
             const MainPageValues written = values();
             const WriteResult result = WriteMainPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
-            RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, windowOrigin()));
+            RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, WindowOrigin(m_link)));
             ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
         });
     });
@@ -486,12 +486,6 @@ void MainPage::openSensorPage()
     m_sensorPage->move(pos() + TwipsOffset(*this, 100, 100));
     m_sensorPage->show();
     hide();
-}
-
-WriteOrigin MainPage::windowOrigin() const
-{
-    const int com = m_link.commPort();
-    return {com, m_link.map().device(com), WindowSource()};
 }
 
 void MainPage::showHistory()

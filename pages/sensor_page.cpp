@@ -176,9 +176,7 @@ void SensorPage::write()
             const SensorPageValues written = values();
             const WriteResult result = WriteSensorPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
-            const int com = m_link.commPort();
-            RecordWindowWrite(m_history, m_messages,
-                              SensorPageRecord(written, result, {com, m_link.map().device(com), WindowSource()}));
+            RecordWindowWrite(m_history, m_messages, SensorPageRecord(written, result, WindowOrigin(m_link)));
             ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
         });
     });
