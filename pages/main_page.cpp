@@ -373,8 +373,7 @@ void MainPage::load()
     const QString restoreFailure = restoreComOptions(settings.comOptions);
     if (m_link.commPort() != 1)
         portFailure = restoreFailure;  // COM1's failure no longer matters
-    ReportStoreErrors(m_store, m_messages,
-                      QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::Read);
     m_ports->report(portFailure);  // once the page shows
 }
 
@@ -442,7 +441,7 @@ void MainPage::write()
             const WriteResult result = WriteMainPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
             RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, WindowOrigin(m_link)));
-            ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
+            ReportStoreErrors(m_store, m_messages, StoreAction::Save);
         });
     });
 }
@@ -461,14 +460,14 @@ bool MainPage::importProfile(const QString &path)
         shown.text[password] = values().text[password];
     }
     showValues(shown);
-    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::Save);
     return true;
 }
 
 bool MainPage::exportProfile(const QString &path, bool includePassword)
 {
     const Profile profile{values(), RestoreSensorPage(m_store), includePassword};
-    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::Read);
     const QString error = ExportProfile(path, profile);
     if (!error.isEmpty())
         m_messages.showError(ProfileTitle(), QCoreApplication::translate("MainPage", "无法保存配置文件 %1：%2").arg(path, error));
@@ -518,7 +517,7 @@ void MainPage::exitProgram()
 {
     m_link.close();
     StoreComOptions(m_store, selectedCom());
-    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存串口设置时出现以下问题："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::SaveComChoice);
     Q_EMIT quitRequested();
 }
 

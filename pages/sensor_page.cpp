@@ -147,8 +147,7 @@ SensorPage::SensorPage(Store &store, MessageSink &messages, HistoryLog &history,
     connect(m_widgets.exitButton, &QPushButton::clicked, this, &SensorPage::exitRequested);
 
     showValues(RestoreSensorPage(m_store));
-    ReportStoreErrors(m_store, m_messages,
-                      QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::Read);
 }
 
 SensorPageValues SensorPage::values() const
@@ -177,7 +176,7 @@ void SensorPage::write()
             const WriteResult result = WriteSensorPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
             RecordWindowWrite(m_history, m_messages, SensorPageRecord(written, result, WindowOrigin(m_link)));
-            ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
+            ReportStoreErrors(m_store, m_messages, StoreAction::Save);
         });
     });
 }
