@@ -14,14 +14,19 @@ QFont PageFont()
     return font;
 }
 
+void SetTextColour(QWidget &widget, const QColor &colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
 QLabel *WarningLabel(const QString &name, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, PageColors::kDarkRed);
-    label->setPalette(palette);
+    SetTextColour(*label, PageColors::kDarkRed);
     return label;
 }
 

@@ -22,6 +22,9 @@ inline const QColor kSilver{0xC0, 0xC0, 0xC0};   // background of the sensor-pag
 // 9 points, a Simplified Chinese face where one is installed.
 QFont PageFont();
 
+// Shows the widget's text in `colour`.
+void SetTextColour(QWidget &widget, const QColor &colour);
+
 // A wrapped label in dark red, named `name`.
 QLabel *WarningLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
 
