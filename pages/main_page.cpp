@@ -58,20 +58,13 @@ QString ProfileTitle()
     return QCoreApplication::translate("MainPage", "配置文件");
 }
 
-
-
 // The left column's width; the right column takes the rest, enough for Text16.
 constexpr int kLeftColumnTwips = 3600;
 constexpr int kOptionHeightTwips = 300;
 
-QString Name(const char *kind, int number)
-{
-    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number);
-}
-
 const Field &TextField(int number)
 {
-    return FieldOf(MainPageFields(), Name("Text", number));
+    return FieldOf(MainPageFields(), NumberedName("Text", number));
 }
 
 // The one-line box of a text field: a number, a pass phrase or the password.
@@ -87,7 +80,7 @@ QLineEdit *Box(MainPageWidgets &w, int number)
 QGroupBox *Frame(int number, const QString &caption)
 {
     auto *frame = new QGroupBox(caption);
-    frame->setObjectName(Name("Frame", number));
+    frame->setObjectName(NumberedName("Frame", number));
     return frame;
 }
 
@@ -101,7 +94,7 @@ Layout *Tight(Layout *layout)
 
 QLabel *WrappedLabel(int number, const QString &text)
 {
-    QLabel *label = NamedLabel(Name("Label", number), text);
+    QLabel *label = NamedLabel(NumberedName("Label", number), text);
     label->setWordWrap(true);
     return label;
 }
@@ -109,7 +102,7 @@ QLabel *WrappedLabel(int number, const QString &text)
 QRadioButton *Option(QButtonGroup *group, int number, const QString &caption)
 {
     auto *option = new QRadioButton(caption);
-    option->setObjectName(Name("Option", number));
+    option->setObjectName(NumberedName("Option", number));
     option->setFixedHeight(TwipsToPixels(*option, kOptionHeightTwips));
     group->addButton(option, number);
     return option;

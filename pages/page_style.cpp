@@ -41,6 +41,11 @@ QFrame *Divider(const QColor &colour, QWidget *parent)
     return line;
 }
 
+QString NumberedName(const char *kind, int number)
+{
+    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number);
+}
+
 QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);

@@ -31,6 +31,9 @@ QLabel *WarningLabel(const QString &name, const QString &text, QWidget *parent =
 // A horizontal line two pixels high in `colour`.
 QFrame *Divider(const QColor &colour, QWidget *parent = nullptr);
 
+// The name of the `number`th control of a kind: "Text16", "Label9".
+QString NumberedName(const char *kind, int number);
+
 // A label named `name` ("Label9").
 QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
 
