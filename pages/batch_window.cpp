@@ -4,6 +4,7 @@
 #include "memory_store.h"
 #include "message_sink.h"
 #include "page_fields.h"
+#include "page_style.h"
 #include "profile.h"
 #include "serial_link.h"
 #include "validation.h"
@@ -27,14 +28,6 @@ QString Title()
     return QCoreApplication::translate("BatchWindow", "批量写入");
 }
 
-QPushButton *Button(const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 // "第 2 台（COM1 /dev/ttyUSB0）：主页 已写入；无线报警传感器 COMSMSAH 未应答，其余已写入（10:31:02）"
 QString UnitLine(int number, const WriteOrigin &origin, const UnitWrite &written)
 {
@@ -44,11 +37,9 @@ QString UnitLine(int number, const WriteOrigin &origin, const UnitWrite &written
     if (written.sensor)
         pages << QCoreApplication::translate("BatchWindow", "无线报警传感器 %1")
                      .arg(OutcomeSummary(written.sensor->refused, written.sensor->blocks));
-    const QString port = origin.device.isEmpty() ? QStringLiteral("COM%1").arg(origin.com)
-                                                 : QStringLiteral("COM%1 %2").arg(origin.com).arg(origin.device);
     return QCoreApplication::translate("BatchWindow", "第 %1 台（%2）：%3（%4）")
         .arg(number)
-        .arg(port, pages.join(QCoreApplication::translate("BatchWindow", "；", "between pages")), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+        .arg(PortName(origin), pages.join(QCoreApplication::translate("BatchWindow", "；", "between pages")), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 
 }  // namespace
@@ -84,8 +75,8 @@ BatchWindow::BatchWindow(const UnitPages &pages, const QString &profile, SerialL
       m_history(history),
       m_counts(new QLabel),
       m_units(new QListWidget),
-      m_next(Button(QStringLiteral("WriteNextUnit"), QCoreApplication::translate("BatchWindow", "写入下一台"))),
-      m_close(Button(QStringLiteral("CloseBatch"), QCoreApplication::translate("BatchWindow", "关闭")))
+      m_next(NamedButton(QStringLiteral("WriteNextUnit"), QCoreApplication::translate("BatchWindow", "写入下一台"))),
+      m_close(NamedButton(QStringLiteral("CloseBatch"), QCoreApplication::translate("BatchWindow", "关闭")))
 {
     setObjectName(QStringLiteral("BatchWindow"));
     setWindowTitle(Title());

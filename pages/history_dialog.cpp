@@ -3,6 +3,7 @@
 #include "history_format.h"
 #include "history_reading.h"
 #include "message_sink.h"
+#include "window_history.h"
 #include "write_outcome.h"
 
 #include <QCoreApplication>
@@ -41,12 +42,6 @@ QString SourceName(const QString &source)
     if (source.startsWith(profile))
         return QCoreApplication::translate("HistoryDialog", "配置文件 %1").arg(source.mid(profile.size()));
     return source;
-}
-
-QString PortName(const WriteOrigin &origin)
-{
-    const QString com = QStringLiteral("COM%1").arg(origin.com);
-    return origin.device.isEmpty() ? com : com + u' ' + origin.device;
 }
 
 QStringList Row(const WriteRecord &record)

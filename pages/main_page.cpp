@@ -58,20 +58,13 @@ QString ProfileTitle()
     return QCoreApplication::translate("MainPage", "配置文件");
 }
 
-
-
 // The left column's width; the right column takes the rest, enough for Text16.
 constexpr int kLeftColumnTwips = 3600;
 constexpr int kOptionHeightTwips = 300;
 
-QString Name(const char *kind, int number)
-{
-    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number);
-}
-
 const Field &TextField(int number)
 {
-    return FieldOf(MainPageFields(), Name("Text", number));
+    return FieldOf(MainPageFields(), NumberedName("Text", number));
 }
 
 // The one-line box of a text field: a number, a pass phrase or the password.
@@ -87,7 +80,7 @@ QLineEdit *Box(MainPageWidgets &w, int number)
 QGroupBox *Frame(int number, const QString &caption)
 {
     auto *frame = new QGroupBox(caption);
-    frame->setObjectName(Name("Frame", number));
+    frame->setObjectName(NumberedName("Frame", number));
     return frame;
 }
 
@@ -101,7 +94,7 @@ Layout *Tight(Layout *layout)
 
 QLabel *WrappedLabel(int number, const QString &text)
 {
-    QLabel *label = NamedLabel(Name("Label", number), text);
+    QLabel *label = NamedLabel(NumberedName("Label", number), text);
     label->setWordWrap(true);
     return label;
 }
@@ -109,7 +102,7 @@ QLabel *WrappedLabel(int number, const QString &text)
 QRadioButton *Option(QButtonGroup *group, int number, const QString &caption)
 {
     auto *option = new QRadioButton(caption);
-    option->setObjectName(Name("Option", number));
+    option->setObjectName(NumberedName("Option", number));
     option->setFixedHeight(TwipsToPixels(*option, kOptionHeightTwips));
     group->addButton(option, number);
     return option;
@@ -373,8 +366,7 @@ void MainPage::load()
     const QString restoreFailure = restoreComOptions(settings.comOptions);
     if (m_link.commPort() != 1)
         portFailure = restoreFailure;  // COM1's failure no longer matters
-    ReportStoreErrors(m_store, m_messages,
-                      QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::Read);
     m_ports->report(portFailure);  // once the page shows
 }
 
@@ -441,8 +433,8 @@ void MainPage::write()
             const MainPageValues written = values();
             const WriteResult result = WriteMainPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
-            RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, windowOrigin()));
-            ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
+            RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, WindowOrigin(m_link)));
+            ReportStoreErrors(m_store, m_messages, StoreAction::Save);
         });
     });
 }
@@ -461,14 +453,14 @@ bool MainPage::importProfile(const QString &path)
         shown.text[password] = values().text[password];
     }
     showValues(shown);
-    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::Save);
     return true;
 }
 
 bool MainPage::exportProfile(const QString &path, bool includePassword)
 {
     const Profile profile{values(), RestoreSensorPage(m_store), includePassword};
-    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::Read);
     const QString error = ExportProfile(path, profile);
     if (!error.isEmpty())
         m_messages.showError(ProfileTitle(), QCoreApplication::translate("MainPage", "无法保存配置文件 %1：%2").arg(path, error));
@@ -486,12 +478,6 @@ void MainPage::openSensorPage()
     m_sensorPage->move(pos() + TwipsOffset(*this, 100, 100));
     m_sensorPage->show();
     hide();
-}
-
-WriteOrigin MainPage::windowOrigin() const
-{
-    const int com = m_link.commPort();
-    return {com, m_link.map().device(com), WindowSource()};
 }
 
 void MainPage::showHistory()
@@ -524,7 +510,7 @@ void MainPage::exitProgram()
 {
     m_link.close();
     StoreComOptions(m_store, selectedCom());
-    ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存串口设置时出现以下问题："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::SaveComChoice);
     Q_EMIT quitRequested();
 }
 

@@ -4,7 +4,6 @@
 #include "page_values.h"
 #include "page_write_view.h"
 #include "wait_window_slot.h"
-#include "write_record.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -92,8 +91,6 @@ private:
     QString selectPort();
 
     void write();
-    // The COM option and device a write from the window goes to, for the history.
-    WriteOrigin windowOrigin() const;
     // 文件 → 写入记录… and 文件 → 批量写入….
     void showHistory();
     void openBatchWindow(const QString &profile);

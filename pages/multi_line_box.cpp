@@ -192,8 +192,5 @@ void RemainingCounter::showLeftOut(int characters)
 void RemainingCounter::showText(const QString &text, bool warning)
 {
     setText(text);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText,
-                     warning ? PageColors::kDarkRed : QApplication::palette(this).color(QPalette::WindowText));
-    setPalette(colours);
+    SetTextColour(*this, warning ? PageColors::kDarkRed : QApplication::palette(this).color(QPalette::WindowText));
 }

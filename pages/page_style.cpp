@@ -14,14 +14,19 @@ QFont PageFont()
     return font;
 }
 
+void SetTextColour(QWidget &widget, const QColor &colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
 QLabel *WarningLabel(const QString &name, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, PageColors::kDarkRed);
-    label->setPalette(palette);
+    SetTextColour(*label, PageColors::kDarkRed);
     return label;
 }
 
@@ -34,6 +39,11 @@ QFrame *Divider(const QColor &colour, QWidget *parent)
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
     return line;
+}
+
+QString NumberedName(const char *kind, int number)
+{
+    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number);
 }
 
 QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent)

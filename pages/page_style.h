@@ -22,11 +22,17 @@ inline const QColor kSilver{0xC0, 0xC0, 0xC0};   // background of the sensor-pag
 // 9 points, a Simplified Chinese face where one is installed.
 QFont PageFont();
 
+// Shows the widget's text in `colour`.
+void SetTextColour(QWidget &widget, const QColor &colour);
+
 // A wrapped label in dark red, named `name`.
 QLabel *WarningLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
 
 // A horizontal line two pixels high in `colour`.
 QFrame *Divider(const QColor &colour, QWidget *parent = nullptr);
+
+// The name of the `number`th control of a kind: "Text16", "Label9".
+QString NumberedName(const char *kind, int number);
 
 // A label named `name` ("Label9").
 QLabel *NamedLabel(const QString &name, const QString &text, QWidget *parent = nullptr);

@@ -112,7 +112,5 @@ void PortStatus::show()
     if (m_simulatedUnit)
         text += QCoreApplication::translate("PortStatus", "（模拟报警器）");
     m_statusLine.setText(text + u'\n' + StateText(state));
-    QPalette colours = m_statusLine.palette();
-    colours.setColor(QPalette::WindowText, state == SerialLink::State::Open ? PageColors::kGreen : PageColors::kDarkRed);
-    m_statusLine.setPalette(colours);
+    SetTextColour(m_statusLine, state == SerialLink::State::Open ? PageColors::kGreen : PageColors::kDarkRed);
 }

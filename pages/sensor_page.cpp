@@ -32,21 +32,16 @@ namespace {
 
 constexpr int kColumns = 3;
 
-QString Name(const char *kind, int number)
-{
-    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(number);
-}
-
 // One sensor's sentence: "NN号无线传感器被触发，把" [text] "发送给" [number].
 QWidget *SensorCell(SensorPageWidgets &w, int sensor)
 {
-    const Field &textField = FieldOf(SensorPageFields(), Name("Text", 2 * sensor - 1));
-    const Field &numberField = FieldOf(SensorPageFields(), Name("Text", 2 * sensor));
+    const Field &textField = FieldOf(SensorPageFields(), NumberedName("Text", 2 * sensor - 1));
+    const Field &numberField = FieldOf(SensorPageFields(), NumberedName("Text", 2 * sensor));
     auto *cell = new QWidget;
     auto *layout = new QVBoxLayout(cell);
     layout->setContentsMargins(5, 3, 5, 3);
     layout->setSpacing(2);
-    layout->addWidget(NamedLabel(Name("Label", textField.number()),
+    layout->addWidget(NamedLabel(NumberedName("Label", textField.number()),
                                  QCoreApplication::translate("SensorPage", "%1号无线传感器被触发，把").arg(sensor, 2, 10, QLatin1Char('0'))));
 
     auto *text = new MultiLineBox(textField.controlName(), textField.maxLength);
@@ -59,7 +54,7 @@ QWidget *SensorCell(SensorPageWidgets &w, int sensor)
 
     QLineEdit *number = PhoneNumberBox(numberField.controlName());
     auto *numberRow = new QHBoxLayout;
-    numberRow->addWidget(NamedLabel(Name("Label", numberField.number()), QCoreApplication::translate("SensorPage", "发送给")));
+    numberRow->addWidget(NamedLabel(NumberedName("Label", numberField.number()), QCoreApplication::translate("SensorPage", "发送给")));
     numberRow->addWidget(number, 1);
     numberRow->addWidget(LeftOutNote(number));
     layout->addLayout(numberRow);
@@ -147,8 +142,7 @@ SensorPage::SensorPage(Store &store, MessageSink &messages, HistoryLog &history,
     connect(m_widgets.exitButton, &QPushButton::clicked, this, &SensorPage::exitRequested);
 
     showValues(RestoreSensorPage(m_store));
-    ReportStoreErrors(m_store, m_messages,
-                      QCoreApplication::translate("StoreErrors", "读取设置时出现以下问题，相应的设置已使用默认值："));
+    ReportStoreErrors(m_store, m_messages, StoreAction::Read);
 }
 
 SensorPageValues SensorPage::values() const
@@ -176,10 +170,8 @@ void SensorPage::write()
             const SensorPageValues written = values();
             const WriteResult result = WriteSensorPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
-            const int com = m_link.commPort();
-            RecordWindowWrite(m_history, m_messages,
-                              SensorPageRecord(written, result, {com, m_link.map().device(com), WindowSource()}));
-            ReportStoreErrors(m_store, m_messages, QCoreApplication::translate("StoreErrors", "保存设置时出现以下问题："));
+            RecordWindowWrite(m_history, m_messages, SensorPageRecord(written, result, WindowOrigin(m_link)));
+            ReportStoreErrors(m_store, m_messages, StoreAction::Save);
         });
     });
 }

@@ -35,7 +35,5 @@ WriteOutcomeLabel::WriteOutcomeLabel(QWidget *parent) : QLabel(parent)
 void WriteOutcomeLabel::showOutcome(const WriteResult &result, const QDateTime &when)
 {
     setText(WriteOutcomeText(result, when));
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, result.succeeded() ? PageColors::kGreen : PageColors::kDarkRed);
-    setPalette(colours);
+    SetTextColour(*this, result.succeeded() ? PageColors::kGreen : PageColors::kDarkRed);
 }
