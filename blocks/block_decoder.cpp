@@ -2,6 +2,19 @@
 
 #include "field_encoding.h"
 
+namespace {
+
+// The block built from the decoded texts alone, as values of the layout's page.
+template<typename Values>
+QByteArray BuildFromTexts(const DecodedBlock &decoded)
+{
+    Values values;
+    for (const auto &[control, text] : decoded.texts)
+        values.text[control] = text;
+    return BuildBlock(*decoded.layout, values);
+}
+
+}  // namespace
 
 std::optional<DecodedBlock> DecodeBlock(const QByteArray &block)
 {
@@ -30,18 +43,8 @@ std::optional<DecodedBlock> DecodeBlock(const QByteArray &block)
 QByteArray RebuildBlock(const DecodedBlock &decoded)
 {
     // Texts and numbers are encoded again; single-byte fields are taken as sent.
-    QByteArray block;
-    if (decoded.layout->page == Page::Main) {
-        MainPageValues values;
-        for (const auto &[control, text] : decoded.texts)
-            values.text[control] = text;
-        block = BuildBlock(*decoded.layout, values);
-    } else {
-        SensorPageValues values;
-        for (const auto &[control, text] : decoded.texts)
-            values.text[control] = text;
-        block = BuildBlock(*decoded.layout, values);
-    }
+    QByteArray block = decoded.layout->page == Page::Main ? BuildFromTexts<MainPageValues>(decoded)
+                                                          : BuildFromTexts<SensorPageValues>(decoded);
     for (const FieldLayout &field : decoded.layout->fields)
         if (auto byte = decoded.bytes.find(field.kind); byte != decoded.bytes.end())
             block[field.offset] = char(byte->second);

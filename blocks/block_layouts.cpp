@@ -233,20 +233,26 @@ QByteArray BuildBlock(const BlockLayout &layout, const SensorPageValues &values)
     return Build(layout, {values.text.data(), int(values.text.size())});
 }
 
-QList<QByteArray> MainPageBlocks(const MainPageValues &values)
+namespace {
+
+template<typename Values>
+QList<QByteArray> PageBlocks(Page page, const Values &values)
 {
     QList<QByteArray> blocks;
     for (const BlockLayout &layout : AllBlockLayouts())
-        if (layout.page == Page::Main)
+        if (layout.page == page)
             blocks.append(BuildBlock(layout, values));
     return blocks;
 }
 
+}  // namespace
+
+QList<QByteArray> MainPageBlocks(const MainPageValues &values)
+{
+    return PageBlocks(Page::Main, values);
+}
+
 QList<QByteArray> SensorPageBlocks(const SensorPageValues &values)
 {
-    QList<QByteArray> blocks;
-    for (const BlockLayout &layout : AllBlockLayouts())
-        if (layout.page == Page::Sensor)
-            blocks.append(BuildBlock(layout, values));
-    return blocks;
+    return PageBlocks(Page::Sensor, values);
 }

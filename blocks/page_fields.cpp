@@ -33,7 +33,7 @@ const Field &FieldOf(const FieldTable &table, const QString &control)
 const Field &RewritePasswordField()
 {
     for (const Field &field : MainPageFields())
-        if (field.group == StoreGroup::NeverStored)
+        if (field.isRewritePassword())
             return field;
     qFatal("the main page has no rewrite password");
 }

@@ -57,6 +57,8 @@ struct Field
     QString defaultText() const { return QString::fromUtf8(defaultValue); }
     QString labelText() const;
     bool isText() const;
+    // The SMS-rewrite password: sent with every write, never stored.
+    bool isRewritePassword() const { return group == StoreGroup::NeverStored; }
 };
 
 using FieldTable = std::vector<Field>;

@@ -103,7 +103,7 @@ QList<ValidationProblem> Validate(const FieldTable &table, const Values &values)
     QList<ValidationProblem> problems;
     for (const Field *field : TextFieldsInPageOrder(table)) {
         const QString &value = values.text[field->number()];
-        if (field->group == StoreGroup::NeverStored)
+        if (field->isRewritePassword())
             CheckPassword(problems, *field, value);
         else if (field->type == FieldType::PhoneNumber)
             CheckPhoneNumber(problems, *field, value);

@@ -59,13 +59,18 @@ void ReportInvalid(Store &store, const Field &field, const QString &raw)
                        .arg(field.settingsKey(), Excerpt(raw)));
 }
 
-bool RestoreBool(Store &store, const Field &field)
+// An option's stored text as a state; text that is none gives the default, reported.
+bool OptionState(Store &store, const Field &field, const QString &raw)
 {
-    const QString raw = RestoreRaw(store, field);
     if (const std::optional<bool> value = ToBool(raw))
         return *value;
     ReportInvalid(store, field, raw);
     return *ToBool(field.defaultText());
+}
+
+bool RestoreBool(Store &store, const Field &field)
+{
+    return OptionState(store, field, RestoreRaw(store, field));
 }
 
 RingTone RestoreRingTone(Store &store, const Field &field)
@@ -170,10 +175,7 @@ int StoredComChoice(Store &store)
         const QString defaultValue = field->defaultText();
         const QString raw = store.contains(field->settingsKey()) ? ReadField(store, *field).value_or(defaultValue)
                                                                  : defaultValue;
-        const std::optional<bool> value = ToBool(raw);
-        if (!value)
-            ReportInvalid(store, *field, raw);
-        comOptions[field->number() - 1] = value.value_or(*ToBool(defaultValue));
+        comOptions[field->number() - 1] = OptionState(store, *field, raw);
     }
     return ComOptionAfterRestore(comOptions);
 }
@@ -184,7 +186,7 @@ MainPageSettings RestoreMainPage(Store &store)
     int alarmOption = AlarmModeOption(AlarmMode::SmsAndCall);  // selected before the restore
     for (const Field &field : MainPageFields()) {
         const int number = field.number();
-        if (field.group == StoreGroup::NeverStored)
+        if (field.isRewritePassword())
             page.values.text[number] = field.defaultText();  // every start begins with it
         else if (field.type == FieldType::CheckBox)
             page.values.ringTone = RestoreRingTone(store, field);

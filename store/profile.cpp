@@ -82,11 +82,6 @@ bool InProfile(const Field &field)
     return field.profile.name != nullptr;
 }
 
-bool IsPassword(const Field &field)
-{
-    return field.group == StoreGroup::NeverStored;
-}
-
 // The alarm-mode options, whose group is one value in a profile.
 std::vector<const Field *> AlarmModeOptions()
 {
@@ -119,7 +114,7 @@ public:
     void readTexts(Page page, const FieldTable &table, Values &values)
     {
         for (const Field &field : table) {
-            if (!field.isText() || !InProfile(field) || IsPassword(field))
+            if (!field.isText() || !InProfile(field) || field.isRewritePassword())
                 continue;
             const QJsonValue value = ValueAt(m_root, page, field.profile);
             if (value.isUndefined() || value.isNull())
@@ -190,7 +185,7 @@ void Validate(const Profile &profile, QStringList &problems)
 {
     for (const ValidationProblem &found : ValidateMainPage(profile.main)) {
         const Field &field = FieldOf(MainPageFields(), found.control);
-        if (!IsPassword(field) || profile.hasPassword)
+        if (!field.isRewritePassword() || profile.hasPassword)
             problems.append(QStringLiteral("%1: %2").arg(PathOf(Page::Main, field.profile), found.message));
     }
     for (const ValidationProblem &found : ValidateSensorPage(profile.sensor))
@@ -202,7 +197,7 @@ template<typename Values>
 void WriteTexts(QJsonObject &root, Page page, const FieldTable &table, const Values &values, bool includePassword)
 {
     for (const Field &field : table)
-        if (field.isText() && InProfile(field) && (!IsPassword(field) || includePassword))
+        if (field.isText() && InProfile(field) && (!field.isRewritePassword() || includePassword))
             SetAt(root, page, field.profile, values.text[field.number()]);
 }
 
