@@ -4,7 +4,6 @@
 #include "unit_write.h"
 
 #include <QJsonArray>
-#include <algorithm>
 
 namespace {
 
@@ -55,7 +54,7 @@ bool WriteRecord::succeeded() const
 
 int WriteRecord::blocksAnswered() const
 {
-    return int(std::count_if(blocks.cbegin(), blocks.cend(), [](const BlockOutcome &block) { return block.answered; }));
+    return CountAnswered(blocks);
 }
 
 WriteRecord MainPageRecord(const MainPageValues &values, const WriteResult &result, const WriteOrigin &origin)

@@ -40,8 +40,6 @@ bool BlockSender::mayWrite(const QList<ValidationProblem> &problems)
 bool BlockSender::send(const QByteArray &block)
 {
     const bool answered = ExchangeBlock(m_port, block, m_messages);
-    ++m_result.blocksSent;
-    m_result.blocksAnswered += answered ? 1 : 0;
     m_result.blocks.append({block.left(kTagSize), answered});
     m_view.blockExchanged(block.left(kTagSize), answered);
     return answered;
