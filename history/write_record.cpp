@@ -13,11 +13,6 @@ QString Masked(const QString &secret)
     return QString(secret.size(), QChar(0x2022));
 }
 
-QString ControlName(int control)
-{
-    return QStringLiteral("Text%1").arg(control);
-}
-
 QString AlarmModeName(AlarmMode mode)
 {
     const int option = AlarmModeOption(mode);
@@ -75,8 +70,8 @@ WriteRecord MainPageRecord(const MainPageValues &values, const WriteResult &resu
 WriteRecord SensorPageRecord(const SensorPageValues &values, const WriteResult &result, const WriteOrigin &origin)
 {
     QJsonObject recorded;
-    for (int control = 1; control < int(values.text.size()); ++control)
-        recorded.insert(ControlName(control), values.text[control]);
+    for (const Field &field : SensorPageFields())
+        recorded.insert(field.controlName(), values.text[field.number()]);
     return Record(QStringLiteral("sensor"), result, origin, recorded);
 }
 
