@@ -44,9 +44,9 @@ HistoryRead ReadHistory(const QString &path)
     for (const QByteArray &line : tail.split('\n')) {
         if (line.trimmed().isEmpty())
             continue;
-        const QJsonDocument document = QJsonDocument::fromJson(line);
-        const std::optional<WriteRecord> record = RecordFromJson(document.object());
-        if (document.isObject() && record)
+        // A line that is no JSON object reads as an empty object, which is no record.
+        const std::optional<WriteRecord> record = RecordFromJson(QJsonDocument::fromJson(line).object());
+        if (record)
             history.records.append(*record);
         else
             ++history.skipped;

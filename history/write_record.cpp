@@ -4,7 +4,6 @@
 #include "unit_write.h"
 
 #include <QJsonArray>
-#include <algorithm>
 
 namespace {
 
@@ -12,11 +11,6 @@ namespace {
 QString Masked(const QString &secret)
 {
     return QString(secret.size(), QChar(0x2022));
-}
-
-QString ControlName(int control)
-{
-    return QStringLiteral("Text%1").arg(control);
 }
 
 QString AlarmModeName(AlarmMode mode)
@@ -55,7 +49,7 @@ bool WriteRecord::succeeded() const
 
 int WriteRecord::blocksAnswered() const
 {
-    return int(std::count_if(blocks.cbegin(), blocks.cend(), [](const BlockOutcome &block) { return block.answered; }));
+    return CountAnswered(blocks);
 }
 
 WriteRecord MainPageRecord(const MainPageValues &values, const WriteResult &result, const WriteOrigin &origin)
@@ -76,8 +70,8 @@ WriteRecord MainPageRecord(const MainPageValues &values, const WriteResult &resu
 WriteRecord SensorPageRecord(const SensorPageValues &values, const WriteResult &result, const WriteOrigin &origin)
 {
     QJsonObject recorded;
-    for (int control = 1; control < int(values.text.size()); ++control)
-        recorded.insert(ControlName(control), values.text[control]);
+    for (const Field &field : SensorPageFields())
+        recorded.insert(field.controlName(), values.text[field.number()]);
     return Record(QStringLiteral("sensor"), result, origin, recorded);
 }
 

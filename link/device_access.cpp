@@ -68,15 +68,24 @@ std::optional<PortHolder> LockHolder(const QString &device, const SystemTables &
     return std::nullopt;
 }
 
-std::optional<PortHolder> OpeningProcess(const QString &canonicalDevice, const SystemTables &tables)
+// The processes the process table lists.
+QList<qint64> ProcessIds(const SystemTables &tables)
 {
-    const QStringList processes = QDir(tables.proc).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &entry : processes) {
+    QList<qint64> pids;
+    const QStringList entries = QDir(tables.proc).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
         bool number = false;
         const qint64 pid = entry.toLongLong(&number);
-        if (!number)
-            continue;
-        const QString fdDirectory = QStringLiteral("%1/%2/fd").arg(tables.proc, entry);
+        if (number)
+            pids.append(pid);
+    }
+    return pids;
+}
+
+std::optional<PortHolder> OpeningProcess(const QString &canonicalDevice, const SystemTables &tables)
+{
+    for (const qint64 pid : ProcessIds(tables)) {
+        const QString fdDirectory = QStringLiteral("%1/%2/fd").arg(tables.proc).arg(pid);
         const QStringList fds = QDir(fdDirectory).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
         for (const QString &fd : fds) {
             if (QFile::symLinkTarget(fdDirectory + u'/' + fd) == canonicalDevice)
@@ -125,15 +134,9 @@ ModemManagerFacts ProbeModemManager(const SystemTables &tables)
 {
     ModemManagerFacts facts;
 #ifdef Q_OS_UNIX
-    const QStringList processes = QDir(tables.proc).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &entry : processes) {
-        bool number = false;
-        const qint64 pid = entry.toLongLong(&number);
-        if (number && ProgramName(pid, tables) == QLatin1String("ModemManager")) {
-            facts.runs = true;
-            break;
-        }
-    }
+    const QList<qint64> pids = ProcessIds(tables);
+    facts.runs = std::any_of(pids.cbegin(), pids.cend(),
+                             [&](qint64 pid) { return ProgramName(pid, tables) == QLatin1String("ModemManager"); });
     facts.ruleInstalled = QFileInfo::exists(tables.udevRule);
 #else
     Q_UNUSED(tables);

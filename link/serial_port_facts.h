@@ -12,12 +12,6 @@ struct SerialPortFacts
     QString manufacturer;
     std::optional<quint16> vendorId;   // USB ids, for USB adapters
     std::optional<quint16> productId;
-
-    bool operator==(const SerialPortFacts &other) const
-    {
-        return device == other.device && description == other.description && manufacturer == other.manufacturer
-            && vendorId == other.vendorId && productId == other.productId;
-    }
 };
 
 // The serial devices the system lists now.

@@ -74,8 +74,6 @@ WriteResult Result(bool refused, const QString &answers)  // "yn": the blocks A8
     const QList<QByteArray> tags{"COMSMSA8", "COMSMSAH"};
     for (int k = 0; k < answers.size(); ++k) {
         result.blocks.append({tags[k], answers[k] == u'y'});
-        ++result.blocksSent;
-        result.blocksAnswered += answers[k] == u'y' ? 1 : 0;
     }
     return result;
 }

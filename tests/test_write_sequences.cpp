@@ -161,8 +161,8 @@ private Q_SLOTS:
         const WriteResult result = sensorPage ? WriteSensorPage(TypedSensorPage(), port, store, messages, view)
                                               : WriteMainPage(TypedMainPage(), port, store, messages, view);
         QCOMPARE(log, Events(events));
-        QCOMPARE(result.blocksSent, int(port.written.size()));
-        QCOMPARE(result.blocksAnswered, int(answers.size() - answers.count(u'n')));
+        QCOMPARE(result.blocksSent(), int(port.written.size()));
+        QCOMPARE(result.blocksAnswered(), int(answers.size() - answers.count(u'n')));
         QCOMPARE(result.succeeded(), !events.contains("fail"));
     }
 

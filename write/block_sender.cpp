@@ -24,11 +24,12 @@ bool BlockSender::mayWrite(const QList<ValidationProblem> &problems)
     if (!problems.isEmpty()) {
         m_messages.showError(RefusalTitle(), DescribeProblems(problems));
     } else if (!m_port.isOpen()) {
-        const QString device = m_port.deviceName().isEmpty() ? QString()
-                                                              : QCoreApplication::translate("Write", "（%1）").arg(m_port.deviceName());
+        const QString device = m_port.deviceName().isEmpty()
+            ? QString()
+            : QCoreApplication::translate("Write", "（%1）").arg(m_port.deviceName());
         m_messages.showError(RefusalTitle(),
                              QCoreApplication::translate("Write", "串口%1未打开，没有写入任何设置。\n"
-                                            "请在“串口设置”中选择连接报警器的COM口，然后再写入。")
+                                                                  "请在“串口设置”中选择连接报警器的COM口，然后再写入。")
                                  .arg(device));
     } else {
         return true;
@@ -40,8 +41,6 @@ bool BlockSender::mayWrite(const QList<ValidationProblem> &problems)
 bool BlockSender::send(const QByteArray &block)
 {
     const bool answered = ExchangeBlock(m_port, block, m_messages);
-    ++m_result.blocksSent;
-    m_result.blocksAnswered += answered ? 1 : 0;
     m_result.blocks.append({block.left(kTagSize), answered});
     m_view.blockExchanged(block.left(kTagSize), answered);
     return answered;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <algorithm>
 
 // One block of a write: its tag ("COMSMSA2") and whether the unit answered it.
 struct BlockOutcome
@@ -12,13 +13,18 @@ struct BlockOutcome
     bool operator==(const BlockOutcome &other) const { return tag == other.tag && answered == other.answered; }
 };
 
+inline int CountAnswered(const QList<BlockOutcome> &blocks)
+{
+    return int(std::count_if(blocks.cbegin(), blocks.cend(), [](const BlockOutcome &block) { return block.answered; }));
+}
+
 // How a page write went.
 struct WriteResult
 {
     bool refused = false;  // nothing sent or stored: invalid fields or no open port
-    int blocksSent = 0;
-    int blocksAnswered = 0;
     QList<BlockOutcome> blocks;  // every block sent, in sending order
 
-    bool succeeded() const { return !refused && blocksSent == blocksAnswered; }
+    int blocksSent() const { return int(blocks.size()); }
+    int blocksAnswered() const { return CountAnswered(blocks); }
+    bool succeeded() const { return !refused && blocksSent() == blocksAnswered(); }
 };

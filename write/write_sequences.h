@@ -9,9 +9,10 @@
 
 // Writes the main page to the unit: COMSMSA2, COMSMSAB (only when COMSMSA2
 // was answered), COMSMSA3, COMSMSA7, COMSMSA5 and COMSMSA4, with the view's
-// pause between two blocks. The page's fields are stored in three groups at fixed points whether or not the
-// unit answered; the rewrite password is sent but never stored. An unanswered
-// block costs one write-failure message and the write goes on.
+// pause between two blocks. The page's fields are stored in three groups at
+// fixed points whether or not the unit answered; the rewrite password is sent
+// but never stored. An unanswered block costs one write-failure message and
+// the write goes on.
 // A page with fields the unit cannot hold, or a closed port, refuses the
 // whole write with one message before anything is sent or stored.
 WriteResult WriteMainPage(const MainPageValues &values, Port &port, Store &store,
