@@ -8,7 +8,6 @@
 #include "write_sequences.h"
 
 #include <QtTest>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -125,13 +124,7 @@ private Q_SLOTS:
         QFETCH(QString, blocking);
         QFETCH(QString, kind);
         QFETCH(QString, path);
-        const QString blocker = m_dir->filePath(blocking);
-        if (kind == "folder")
-            QVERIFY(QDir().mkdir(blocker));
-        else if (kind == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(blocker).constData(), 0600), 0);
-        else
-            QVERIFY(WriteBytes(blocker, "not a folder"));
+        QVERIFY(MakeEntry(kind, m_dir->filePath(blocking), "not a folder"));
         HistoryLog log(m_dir->filePath(path));
         const WriteRecord record = Written(false, "yyyyyy");
         const QString shown = RecordWrite(log, record);
@@ -150,13 +143,9 @@ private Q_SLOTS:
         const QString problem = log.append(Written(true, "yy"));
         ::umask(before);
         QCOMPARE(problem, QString());
-        const auto mode = [](const QString &path) {
-            struct stat status{};
-            return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0xFFFF;
-        };
-        QCOMPARE(mode(log.path()), mode_t(0600));
-        QCOMPARE(mode(m_dir->filePath(QStringLiteral("state/alarmcfg"))), mode_t(0700));
-        QCOMPARE(mode(m_dir->filePath(QStringLiteral("state"))), mode_t(0700));
+        QCOMPARE(FileMode(log.path()), mode_t(0600));
+        QCOMPARE(FileMode(m_dir->filePath(QStringLiteral("state/alarmcfg"))), mode_t(0700));
+        QCOMPARE(FileMode(m_dir->filePath(QStringLiteral("state"))), mode_t(0700));
     }
 
     void reading_data()
@@ -210,12 +199,10 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(bool, refused);
         QString path = m_dir->filePath(QStringLiteral("history.jsonl"));
-        if (kind == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (kind == "folder")
-            QVERIFY(QDir().mkdir(path));
-        else if (kind == "device")
+        if (kind == "device")
             path = QStringLiteral("/dev/zero");
+        else if (kind != "missing")
+            QVERIFY(MakeEntry(kind, path));
         const HistoryRead history = ReadHistory(path);
         QCOMPARE(!history.error.isEmpty(), refused);
         QVERIFY(history.records.isEmpty());

@@ -1,16 +1,13 @@
 #include "memory_store.h"
 #include "page_settings.h"
 #include "profile_transfer.h"
+#include "test_support.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace {
 
@@ -167,10 +164,8 @@ private Q_SLOTS:
         const QString target = entry.startsWith("link") ? temp.filePath("target") : path;
         const QByteArray json = ProfileToJson(RichProfile(), false);
         QFile file(target);
-        if (entry.endsWith("FIFO"))
-            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
-        else if (entry == "folder")
-            QVERIFY(QDir().mkdir(target));
+        if (entry.endsWith("FIFO") || entry == "folder")
+            QVERIFY(MakeEntry(entry, target));
         else if (entry == "/dev/zero")
             QVERIFY(QFile::link(entry, path));
         else

@@ -396,9 +396,7 @@ private Q_SLOTS:
         };
         std::unique_ptr<LoggedUnit> unit = connect(0);
         QProcess process;
-        process.setProcessEnvironment(environment());
-        process.setWorkingDirectory(m_config->path());
-        process.start(QStringLiteral(ALARMCFG), {"--write", "main", "--repeat", "--port", "COM1=" + link});
+        start(process, {"--write", "main", "--repeat", "--port", "COM1=" + link});
         QByteArray out;
         for (int k = 0; k < units.size(); ++k) {
             while (!out.contains(QStringLiteral("Unit %1:").arg(k + 1).toUtf8()) && process.waitForReadyRead(10000))
@@ -442,9 +440,7 @@ private Q_SLOTS:
         QFETCH(int, com);
         QFETCH(int, received);
         LoggedUnit unit;
-        FileStore store = settings();
-        store.ensureDirectory();
-        QVERIFY(store.write(QStringLiteral("Option2"), QStringLiteral("True")));
+        FileStore store = settings({"Option2", "True"});
         const Run run = alarmcfg(QStringList{"--write", "main"} + arguments.replaceInStrings("UNIT", unit.device()));
         QCOMPARE(run.exitCode, received > 0 ? 0 : 1);
         QTRY_COMPARE(unit.bytes().size(), received);
@@ -506,10 +502,7 @@ private Q_SLOTS:
         QFETCH(QString, page);
         QFETCH(QStringList, stored);
         LoggedUnit unit;
-        FileStore store = settings();
-        store.ensureDirectory();
-        for (int k = 0; k < stored.size(); k += 2)
-            QVERIFY(store.write(stored[k], stored[k + 1]));
+        settings(stored);
         const Run run = alarmcfg({"--write", page, "--port", "COM1=" + unit.device()});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
@@ -652,8 +645,7 @@ private Q_SLOTS:
         QProcess pages;
         QProcessEnvironment environment = this->environment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        pages.setProcessEnvironment(environment);
-        pages.start(QStringLiteral(ALARMCFG), {"--port", "COM1=" + unit.device(), path});
+        start(pages, {"--port", "COM1=" + unit.device(), path}, environment);
         FileStore store = settings();
         // Ttt10 is the last setting the import stores.
         QTRY_COMPARE_WITH_TIMEOUT(store.read(QStringLiteral("Ttt10")).value_or(QString()), profile.sensor.text[20], 20000);
@@ -742,13 +734,8 @@ private Q_SLOTS:
         const QString profile = m_config->filePath(QStringLiteral("car.json"));
         QCOMPARE(alarmcfg({"--export", profile}).exitCode, 0);
         QCOMPARE(QDir(m_config->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), {"car.json"});
-        FileStore store = settings();
-        store.ensureDirectory();
-        store.write(QStringLiteral("Text16"), QStringLiteral("车被碰了\r\nSecond line"));
-        store.write(QStringLiteral("Ttt7"), QStringLiteral("0755-1234 5678"));
-        store.write(QStringLiteral("Option6"), QStringLiteral("True"));
-        store.write(QStringLiteral("Option7"), QStringLiteral("False"));
-        store.write(QStringLiteral("Check1"), QStringLiteral(" 1 "));
+        FileStore store = settings({"Text16", "车被碰了\r\nSecond line", "Ttt7", "0755-1234 5678", "Option6", "True",
+                                    "Option7", "False", "Check1", " 1 "});
         QCOMPARE(alarmcfg({"--export", profile, "--include-password", "--password", "天下太平"}).exitCode, 0);
         QCOMPARE(QFile::permissions(profile) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
                  QFile::Permissions());
@@ -776,7 +763,16 @@ private Q_SLOTS:
     }
 
 private:
-    FileStore settings() const { return FileStore(m_config->filePath(QStringLiteral("woclc1k"))); }
+    // The settings folder, with these keys and values stored first (key, value, key, value ...).
+    FileStore settings(const QStringList &stored = {}) const
+    {
+        FileStore store(m_config->filePath(QStringLiteral("woclc1k")));
+        if (!stored.isEmpty())
+            store.ensureDirectory();
+        for (int k = 0; k + 1 < stored.size(); k += 2)
+            QTest::qVerify(store.write(stored[k], stored[k + 1]), "store.write", qPrintable(stored[k]), __FILE__, __LINE__);
+        return store;
+    }
     QString historyPath() const { return m_state->filePath(QStringLiteral("alarmcfg/history.jsonl")); }
 
     // Every run has its own settings folder, as working directory too, and
@@ -793,7 +789,8 @@ private:
         return environment;
     }
 
-    // Every settings file by its name, and the history's records without their time.
+    // Every settings file by its name, and the history's records without
+    // their time and device (each unit gets whichever pseudo-terminal is free).
     QMap<QString, QByteArray> writtenFiles() const
     {
         QMap<QString, QByteArray> files;
@@ -806,9 +803,17 @@ private:
         for (const WriteRecord &record : ReadHistory(historyPath()).records) {
             QJsonObject json = RecordToJson(record);
             json.remove(QStringLiteral("time"));
+            json.remove(QStringLiteral("device"));
             files[QStringLiteral("history")] += QJsonDocument(json).toJson(QJsonDocument::Compact);
         }
         return files;
+    }
+
+    void start(QProcess &process, const QStringList &arguments, const QProcessEnvironment &environment = {}) const
+    {
+        process.setProcessEnvironment(environment.isEmpty() ? this->environment() : environment);
+        process.setWorkingDirectory(m_config->path());
+        process.start(QStringLiteral(ALARMCFG), arguments);
     }
 
     // `beforeStart` runs in the child just before alarmcfg starts.
@@ -816,11 +821,9 @@ private:
                  const QProcessEnvironment &environment = {}) const
     {
         QProcess process;
-        process.setProcessEnvironment(environment.isEmpty() ? this->environment() : environment);
-        process.setWorkingDirectory(m_config->path());
         if (beforeStart)
             process.setChildProcessModifier(beforeStart);
-        process.start(QStringLiteral(ALARMCFG), arguments);
+        start(process, arguments, environment);
         if (!process.waitForFinished(30000))
             return {-1, {}, QStringLiteral("alarmcfg did not finish")};
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

@@ -18,7 +18,6 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -89,12 +88,6 @@ struct FileSizeLimit
     rlimit previous{};
     void (*handler)(int);
 };
-
-mode_t Mode(const QString &path)
-{
-    struct stat status{};
-    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
-}
 #endif
 
 // Root passes every permission check: while this lives, the process acts
@@ -148,11 +141,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");  // the file
         QTest::addColumn<QString>("text");      // the value the field takes; null: the file is not usable
         QTest::addColumn<bool>("stored");       // the store writes text as these bytes
+        auto row = [](const char *name, const char *key, const QByteArray &bytes, const QString &text = {}) {
+            QTest::newRow(name) << key << bytes << text << false;
+        };
         auto text = [](const char *name, const QByteArray &bytes, const QString &text, bool stored = true) {
             QTest::newRow(name) << "Text16" << bytes << text << stored;
-        };
-        auto bad = [](const char *name, const char *key, const QByteArray &bytes) {
-            QTest::newRow(name) << key << bytes << QString() << false;
         };
         text("GBK", kK1, kDefaultK1);
         text("empty line", "\r\n", "");
@@ -163,26 +156,23 @@ private Q_SLOTS:
         text("no line end", "abc", "abc", false);
         text("LF only", "abc\n", "abc", false);
         text("CR only", "abc\r", "abc", false);
-        auto firstLine = [](const char *name, const char *key, const QByteArray &bytes, const QString &text) {
-            QTest::newRow(name) << key << bytes << text << false;
-        };
-        firstLine("k1 takes its first line", "k1", hex("BFAAC3C5 0D0A BCFBC9BD 0D0A"), "开门");  // 开门, 见山
-        firstLine("tel1 ends at a LF", "tel1", "138\n0013\r\n", "138");
-        firstLine("Text17 ends at a CR", "Text17", "138\r0013\r\n", "138");
-        firstLine("Option7 ignores a second line", "Option7", "False\r\nTrue\r\n", "False");
-        bad("empty Option1", "Option1", QByteArray());
-        bad("corrupted Option1", "Option1", "yes\r\n");
-        bad("corrupted Option7", "Option7", "Ture\r\n");
-        bad("empty Check1", "Check1", QByteArray());
-        bad("corrupted Check1", "Check1", " x \r\n");
-        bad("Check1 out of range", "Check1", "7\r\n");
-        bad("empty k1", "k1", QByteArray());
-        bad("empty tel1", "tel1", QByteArray());
-        bad("k1 not GB18030", "k1", "\x81\x20\r\n");
-        bad("k1 cut inside a character", "k1", hex("C7E0 C9"));  // 青, half of 山
-        bad("k1 with a NUL byte", "k1", QByteArray("ab\0c\r\n", 6));
-        bad("k1 in UTF-8 with a byte-order mark", "k1", "\xEF\xBB\xBF" "abc\r\n");
-        bad("Option1 of 4000 characters", "Option1", QByteArray(4000, 'y') + "\r\n");
+        row("k1 takes its first line", "k1", hex("BFAAC3C5 0D0A BCFBC9BD 0D0A"), "开门");  // 开门, 见山
+        row("tel1 ends at a LF", "tel1", "138\n0013\r\n", "138");
+        row("Text17 ends at a CR", "Text17", "138\r0013\r\n", "138");
+        row("Option7 ignores a second line", "Option7", "False\r\nTrue\r\n", "False");
+        row("empty Option1", "Option1", QByteArray());
+        row("corrupted Option1", "Option1", "yes\r\n");
+        row("corrupted Option7", "Option7", "Ture\r\n");
+        row("empty Check1", "Check1", QByteArray());
+        row("corrupted Check1", "Check1", " x \r\n");
+        row("Check1 out of range", "Check1", "7\r\n");
+        row("empty k1", "k1", QByteArray());
+        row("empty tel1", "tel1", QByteArray());
+        row("k1 not GB18030", "k1", "\x81\x20\r\n");
+        row("k1 cut inside a character", "k1", hex("C7E0 C9"));  // 青, half of 山
+        row("k1 with a NUL byte", "k1", QByteArray("ab\0c\r\n", 6));
+        row("k1 in UTF-8 with a byte-order mark", "k1", "\xEF\xBB\xBF" "abc\r\n");
+        row("Option1 of 4000 characters", "Option1", QByteArray(4000, 'y') + "\r\n");
     }
 
     // Files of other programs are read and left as they are, and the write's
@@ -455,14 +445,12 @@ private Q_SLOTS:
         const QString path = dir.path("k1");
         const QString linked = dir.temp.filePath("dotfiles-k1.cck");
         QFile sparse(path);
-        if (entry == "FIFO")
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (entry == "FIFO" || entry == "folder")
+            QVERIFY(MakeEntry(entry, path));
         else if (entry == "link to /dev/zero")
             QVERIFY(QFile::link("/dev/zero", path));
         else if (entry == "sparse")
             QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(8) << 30));
-        else if (entry == "folder")
-            QVERIFY(QDir().mkdir(path));
         else
             QVERIFY(WriteBytes(linked, FormatSettingsFile(QStringLiteral("开门见山")).value())
                     && QFile::link(linked, path));
@@ -501,9 +489,9 @@ private Q_SLOTS:
             && WriteProfileFile(profile, "{}", true).isEmpty();
         umask(umaskBefore);
         QVERIFY(written);
-        QCOMPARE(Mode(dir.store.directory()), mode_t(0700));
+        QCOMPARE(FileMode(dir.store.directory()), mode_t(0700));
         for (const QString &file : {dir.path("g1"), dir.path("k1"), profile})
-            QCOMPARE(Mode(file), mode_t(0600));
+            QCOMPARE(FileMode(file), mode_t(0600));
 #endif
     }
 

@@ -8,10 +8,15 @@
 #include "port.h"
 #include "write_view.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QStringList>
 #include <functional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // A file's bytes written whole, or read ("<unreadable>" when it cannot be).
 inline bool WriteBytes(const QString &path, const QByteArray &bytes)
@@ -25,6 +30,23 @@ inline QByteArray ReadBytes(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
+
+#ifdef Q_OS_UNIX
+// Puts a "FIFO", a "folder" or else a file holding `bytes` at a path.
+inline bool MakeEntry(const QString &kind, const QString &path, const QByteArray &bytes = {})
+{
+    if (kind.endsWith(QLatin1String("FIFO"), Qt::CaseInsensitive))
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return kind == QLatin1String("folder") ? QDir().mkdir(path) : WriteBytes(path, bytes);
+}
+
+// The permission bits of a path (0xFFFF when there is nothing there).
+inline mode_t FileMode(const QString &path)
+{
+    struct stat status{};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0xFFFF;
+}
+#endif
 
 // The main page of a first run.
 inline MainPageValues DefaultMainPage()
