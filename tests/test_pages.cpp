@@ -342,22 +342,6 @@ private Q_SLOTS:
         QVERIFY(m_fixture->messages.titles.isEmpty());
     }
 
-    void waitWindowRunsItsBarAndUnloads()
-    {
-        WaitWindowSlot slot;
-        QPointer<WaitWindow> window = &slot.use();
-        QCOMPARE(window->progressBar()->maximum(), 13);
-        window->showPainted();
-        QTest::qWait(3 * WaitWindow::kTickMs);
-        QCOMPARE(window->progressBar()->value(), 0);  // still until the timer is switched on
-        window->switchTimerOn();
-        QTRY_VERIFY(!window);
-        QVERIFY(!slot.loaded());
-        WaitWindow &again = slot.use();
-        QCOMPARE(again.progressBar()->value(), 0);
-        QVERIFY(!again.timer()->isActive());
-    }
-
     // Typing stops at what the unit can hold; a longer stored value is shown
     // whole and can be shortened, not lengthened. A line break counts two.
     void boxesLimitTyping()

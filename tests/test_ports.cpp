@@ -75,52 +75,6 @@ private Q_SLOTS:
         QCOMPARE(rest, others);
     }
 
-    // An override stays through every update and is named from the list
-    // when the system lists its device; an update says whether anything changed.
-    void overridesSurviveUpdates()
-    {
-        ComPortMap map = ComPortMap::fromPorts({Listed("/dev/ttyUSB0")});
-        QVERIFY(map.setOverride(QStringLiteral("com2=/dev/ttyUSB7")));
-        QVERIFY(!map.update({Listed("/dev/ttyUSB0")}));
-        QVERIFY(map.update({Listed("/dev/ttyUSB7", 0x1a86, 0x7523), Listed("/dev/ttyUSB3")}));
-        QCOMPARE(map.describe(1), QStringLiteral("COM1 → /dev/ttyUSB3"));
-        QCOMPARE(map.describe(2), QStringLiteral("COM2 → /dev/ttyUSB7 (CH340/CH341)"));
-        QVERIFY(map.update({}));
-        QCOMPARE(map.device(1), QString());
-        QCOMPARE(map.device(2), QStringLiteral("/dev/ttyUSB7"));
-    }
-
-    // An adapter plugged in after the start appears with the next look at the
-    // system; one pulled out leaves the port disconnected, and the next
-    // write opens whatever the option stands for then.
-    void linkFollowsTheHardware()
-    {
-        QList<SerialPortFacts> listed;
-        SerialLink link(ComPortMap(), [&listed] { return listed; });
-        QVERIFY(link.select(1).contains(QStringLiteral("COM1 没有对应的串口设备")));
-        QCOMPARE(link.state(), SerialLink::State::Closed);
-
-        auto first = std::make_unique<LoggedUnit>();
-        listed = {Listed(first->device(), 0x1a86, 0x7523)};
-        QVERIFY(link.refresh());
-        QCOMPARE(link.map().describe(1), "COM1 → " + first->device() + " (CH340/CH341)");
-        QCOMPARE(link.reselectForWrite(), QString());
-        QCOMPARE(link.state(), SerialLink::State::Open);
-        QCOMPARE(link.reselectForWrite(), QString());  // open on the option's device: left as it is
-
-        first.reset();  // pulled out
-        QVERIFY(!link.refresh());
-        QCOMPARE(link.state(), SerialLink::State::Disconnected);
-        QVERIFY(!link.port().isOpen());
-        QVERIFY(link.reselectForWrite().contains(QStringLiteral("设备不存在")));
-
-        LoggedUnit second;
-        listed = {Listed(second.device())};
-        QCOMPARE(link.reselectForWrite(), QString());
-        QCOMPARE(link.port().deviceName(), second.device());
-        QCOMPARE(link.state(), SerialLink::State::Open);
-    }
-
     void holders_data()
     {
         QTest::addColumn<QString>("how");
