@@ -1,6 +1,7 @@
 #include "main_page.h"
 
 #include "batch_window.h"
+#include "default_secrets.h"
 #include "history_dialog.h"
 #include "history_log.h"
 #include "keyboard_rules.h"
@@ -13,6 +14,7 @@
 #include "port_status.h"
 #include "profile_transfer.h"
 #include "profile_menu.h"
+#include "refused_boxes.h"
 #include "sensor_page.h"
 #include "screen_fit.h"
 #include "sensor_picture.h"
@@ -20,6 +22,7 @@
 #include "store_errors.h"
 #include "twips.h"
 #include "typing_limit.h"
+#include "validation.h"
 #include "window_history.h"
 #include "write_outcome.h"
 #include "write_record.h"
@@ -428,13 +431,17 @@ SensorPage *MainPage::sensorPage() const
 
 void MainPage::write()
 {
-    m_closeHold.runWrite([this] {
-        m_ports->runWrite([this] {
-            const MainPageValues written = values();
+    const MainPageValues written = values();
+    // A page the write refuses anyway is not asked about.
+    if (ValidateMainPage(written).isEmpty() && !ConfirmDefaultSecrets(written, m_messages))
+        return;
+    m_closeHold.runWrite([this, &written] {
+        m_ports->runWrite([this, &written] {
             const WriteResult result = WriteMainPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
             RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, WindowOrigin(m_link)));
             ReportStoreErrors(m_store, m_messages, StoreAction::Save);
+            MarkRefusedBoxes(*this, result.refusedFields);
         });
     });
 }

@@ -8,6 +8,7 @@
 #include "page_settings.h"
 #include "page_style.h"
 #include "port_status.h"
+#include "refused_boxes.h"
 #include "screen_fit.h"
 #include "sensor_picture.h"
 #include "serial_link.h"
@@ -172,6 +173,7 @@ void SensorPage::write()
             m_widgets.outcome->showOutcome(result);
             RecordWindowWrite(m_history, m_messages, SensorPageRecord(written, result, WindowOrigin(m_link)));
             ReportStoreErrors(m_store, m_messages, StoreAction::Save);
+            MarkRefusedBoxes(*this, result.refusedFields);
         });
     });
 }
