@@ -341,6 +341,13 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, Histor
     InstallKeyboardRules(*this);
     FitToScreen(*this);
 
+    QList<QObject *> fields{m_widgets.alarmText, m_widgets.ringToneOff};
+    for (QLineEdit *box : m_widgets.textBoxes)
+        if (box)
+            fields << box;
+    for (QAbstractButton *mode : m_widgets.alarmModes->buttons())
+        fields << mode;
+    m_widgets.outcome->watch(fields);
     connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
             [this] { m_ports->report(selectPort()); });
     connect(menu, &ProfileMenu::importRequested, this, &MainPage::importProfile);

@@ -15,7 +15,7 @@ PageWriteView::PageWriteView(const QWidget &mainPage, WaitWindowSlot &waitWindow
 void PageWriteView::setWriteEnabled(bool enabled)
 {
     if (!enabled) {
-        m_hadFocus = m_writeButton.hasFocus();
+        m_hadFocus = m_writeButton.window()->focusWidget() == &m_writeButton;
         m_inputHold = std::make_unique<InputHold>(*m_writeButton.window());
     } else {
         m_inputHold.reset();  // before the button takes clicks again

@@ -143,6 +143,10 @@ SensorPage::SensorPage(Store &store, MessageSink &messages, HistoryLog &history,
     connect(m_widgets.exitButton, &QPushButton::clicked, this, &SensorPage::exitRequested);
 
     showValues(RestoreSensorPage(m_store));
+    QList<QObject *> fields;
+    for (int sensor = 1; sensor <= kSensorCount; ++sensor)
+        fields << m_widgets.alarmTexts[sensor] << m_widgets.numbers[sensor];
+    m_widgets.outcome->watch(fields);
     ReportStoreErrors(m_store, m_messages, StoreAction::Read);
 }
 

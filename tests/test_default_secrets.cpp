@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "command_line_write.h"
 #include "default_secrets.h"
+#include "history_format.h"
 #include "page_on_unit.h"
 #include "profile.h"
 #include "sensor_page.h"
@@ -91,6 +92,7 @@ private Q_SLOTS:
         QCOMPARE(records.size(), 1);
         QVERIFY(records[0].succeeded());
         QCOMPARE(records[0].defaultSecrets, kSecrets);
+        QVERIFY(FormatHistoryLine(records[0]).contains(RewritePasswordField().labelText()));
         QVERIFY(!ReadBytes(fixture.history.path()).contains(RewritePasswordField().defaultValue));
 
         const MainPageValues changed = WithDefaults({});
@@ -138,7 +140,7 @@ private Q_SLOTS:
             QStringList{"alarmcfg", "--port", "COM1=" + fixture.unit.device()} + arguments.replaceInStrings("PROFILE", profile));
         QCOMPARE(options.mode, CommandLine::Mode::Write);
         QCOMPARE(RunCommandLineWrite(options), exitCode);
-        QCOMPARE(fixture.records().size(), records);
+        QCOMPARE(ReadHistory(DefaultHistoryPath()).records.size(), records);
     }
 
     // 批量写入 asks once, before the first unit; declined, there is no run.

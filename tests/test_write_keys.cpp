@@ -46,8 +46,8 @@ private Q_SLOTS:
         auto *write = fixture.find<QPushButton>(sensorPage ? QStringLiteral("Command2") : QStringLiteral("Command1"), page);
         write->setFocus();
         for (int press = 0; press < 2; ++press)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), write);
+            QTest::keyClick(page->focusWidget(), Qt::Key_Return);
+        QCOMPARE(page->focusWidget(), write);
         QCOMPARE(fixture.records().size(), 2);
         QVERIFY(quit.isEmpty());
         QVERIFY(page->isVisible());
