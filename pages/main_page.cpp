@@ -33,6 +33,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -54,6 +55,11 @@ constexpr std::array<Qt::CheckState, 3> kRingToneStates = {Qt::Unchecked, Qt::Ch
 RingTone RingToneOf(Qt::CheckState state)
 {
     return RingTone(std::find(kRingToneStates.begin(), kRingToneStates.end(), state) - kRingToneStates.begin());
+}
+
+QString PageTitle()
+{
+    return QCoreApplication::translate("MainPage", "  GSM车载防盗报警器设置软件 V1.0");
 }
 
 QString ProfileTitle()
@@ -330,7 +336,7 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, Histor
       m_ports(new PortStatus(link, *m_widgets.comOptions, *m_widgets.portStatus, messages, simulatedUnit, *this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QCoreApplication::translate("MainPage", "  GSM车载防盗报警器设置软件 V1.0"));
+    setWindowTitle(PageTitle());
     setWindowIcon(SensorPicture(32));
     setFont(PageFont());
     auto *menu = new ProfileMenu(this);
@@ -468,6 +474,9 @@ bool MainPage::importProfile(const QString &path)
     }
     showValues(shown);
     ReportStoreErrors(m_store, m_messages, StoreAction::Save);
+    // Which profile the page holds, until the program ends.
+    setWindowTitle(QCoreApplication::translate("MainPage", "%1 — %2", "page title — profile file")
+                       .arg(PageTitle(), QFileInfo(path).fileName()));
     return true;
 }
 
@@ -478,6 +487,8 @@ bool MainPage::exportProfile(const QString &path, bool includePassword)
     const QString error = ExportProfile(path, profile);
     if (!error.isEmpty())
         m_messages.showError(ProfileTitle(), QCoreApplication::translate("MainPage", "无法保存配置文件 %1：%2").arg(path, error));
+    else
+        m_widgets.outcome->showNote(QCoreApplication::translate("MainPage", "配置已保存到 %1").arg(QFileInfo(path).absoluteFilePath()));
     return error.isEmpty();
 }
 

@@ -45,6 +45,14 @@ void WriteOutcomeLabel::showOutcome(const WriteResult &result, const QDateTime &
     SetTextColour(*this, result.succeeded() ? PageColors::kGreen : PageColors::kDarkRed);
 }
 
+void WriteOutcomeLabel::showNote(const QString &note)
+{
+    m_changedSince = true;  // a note describes no write
+    setText(note);
+    setToolTip(note);
+    SetTextColour(*this, QPalette().color(QPalette::WindowText));
+}
+
 void WriteOutcomeLabel::pageChanged()
 {
     if (m_changedSince || text().isEmpty())
@@ -52,7 +60,7 @@ void WriteOutcomeLabel::pageChanged()
     m_changedSince = true;
     setText(QCoreApplication::translate("WriteOutcome", "%1，此后本页已修改", "outcome, then the page was edited").arg(text()));
     setToolTip(text());
-    SetTextColour(*this, palette().color(QPalette::PlaceholderText));
+    SetTextColour(*this, QPalette().color(QPalette::PlaceholderText));
 }
 
 void WriteOutcomeLabel::watch(const QList<QObject *> &fields)

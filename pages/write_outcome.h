@@ -30,6 +30,8 @@ public:
     // A field of the page changed: the outcome no longer describes the page
     // as it shows, and says so ("…，此后本页已修改").
     void pageChanged();
+    // A note in place of the outcome ("配置已保存到 …"), in the page's own colour.
+    void showNote(const QString &note);
     // Every edit of the page's `boxes` (line edits, plain-text edits,
     // buttons) calls pageChanged().
     void watch(const QList<QObject *> &fields);

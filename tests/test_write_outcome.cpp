@@ -1,5 +1,6 @@
 // The outcome line under a page's buttons describes the page as it was
-// written: an edit afterwards says the page has changed since.
+// written: an edit afterwards says the page has changed since. Profiles
+// exported and imported say where they are.
 #include "page_on_unit.h"
 #include "sensor_page.h"
 #include "write_outcome.h"
@@ -44,6 +45,23 @@ private Q_SLOTS:
         QCOMPARE(outcome->toolTip(), outcome->text());
         write->click();
         QVERIFY(!outcome->text().contains(QStringLiteral("此后")));
+    }
+
+    // An export says where the profile went; an import names its file in
+    // the page's title.
+    void profileNotes()
+    {
+        PageOnUnit fixture;
+        MainPage &page = fixture.start();
+        const QString title = page.windowTitle();
+        const QString profile = fixture.dir.filePath(QStringLiteral("car.json"));
+        QVERIFY(page.exportProfile(profile, false));
+        const QString note = fixture.find<WriteOutcomeLabel>(QStringLiteral("WriteOutcome"))->text();
+        QVERIFY2(note.contains(profile), qPrintable(note));
+        QCOMPARE(page.windowTitle(), title);
+        QVERIFY(page.importProfile(profile));
+        QVERIFY2(page.windowTitle().startsWith(title) && page.windowTitle().endsWith(QStringLiteral("car.json")),
+                 qPrintable(page.windowTitle()));
     }
 };
 

@@ -629,6 +629,15 @@ Close the program using it (a serial terminal, minicom, screen, …), then choos
         <source>无法保存配置文件 %1：%2</source>
         <translation>Cannot save the profile %1: %2</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <comment>page title — profile file</comment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>配置已保存到 %1</source>
+        <translation>Profile saved to %1</translation>
+    </message>
 </context>
 <context>
     <name>MultiLineBox</name>
@@ -921,6 +930,11 @@ Under “Serial Port Settings”, choose the COM port the alarm unit is connecte
         <source>%1（%2）</source>
         <comment>outcome (time)</comment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1，此后本页已修改</source>
+        <comment>outcome, then the page was edited</comment>
+        <translation>%1; the page has changed since</translation>
     </message>
 </context>
 </TS>
