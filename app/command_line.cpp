@@ -74,6 +74,10 @@ struct OptionTable
     const QCommandLineOption repeat = Option(
         {"repeat"},
         QT_TRANSLATE_NOOP("CommandLine", "With --write: write one unit after another; Enter goes on to the next, q stops."));
+    const QCommandLineOption sendDefaultSecrets = Option(
+        {"send-default-secrets"},
+        QT_TRANSLATE_NOOP("CommandLine", "With --write main or all: send pass phrases and the SMS-rewrite password even "
+                                         "where they are still the published defaults (refused otherwise)."));
     const QCommandLineOption history = Option(
         {"history"},
         QT_TRANSLATE_NOOP("CommandLine", "Show the last N writes (20 without N), oldest first: --history [N] or --history=N."),
@@ -92,7 +96,7 @@ struct OptionTable
         parser.setApplicationDescription(
             QCoreApplication::translate("CommandLine", "Configuration tool for the TQ18/TQ18G GSM car alarm.\n"
                            "Without options it opens the settings pages."));
-        parser.addOptions({help, version, write, dryRun, repeat, profile, exportFile, importFile, includePassword,
+        parser.addOptions({help, version, write, dryRun, repeat, sendDefaultSecrets, profile, exportFile, importFile, includePassword,
                            password, port, com, listPorts, simulate, history, language});
         parser.addPositionalArgument(QStringLiteral("profile"),
                                      QCoreApplication::translate("CommandLine", "Open the pages with this profile imported."),
@@ -134,6 +138,8 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
         {table.profile, mode == Mode::Write, QCoreApplication::translate("CommandLine", "--profile goes with --write.")},
         {table.repeat, mode == Mode::Write && !options.dryRun,
          QCoreApplication::translate("CommandLine", "--repeat goes with --write, and not with --dry-run.")},
+        {table.sendDefaultSecrets, mode == Mode::Write,
+         QCoreApplication::translate("CommandLine", "--send-default-secrets goes with --write.")},
         {table.includePassword, mode == Mode::Export, QCoreApplication::translate("CommandLine", "--include-password goes with --export.")},
         {table.password, mode == Mode::Write || (mode == Mode::Export && options.includePassword),
          QCoreApplication::translate("CommandLine", "--password goes with --write, or with --export and --include-password.")},
@@ -253,6 +259,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     options.dryRun = parser.isSet(table.dryRun);
     options.profile = parser.value(table.profile);
     options.repeat = parser.isSet(table.repeat);
+    options.sendDefaultSecrets = parser.isSet(table.sendDefaultSecrets);
     if (const QString count = parser.value(table.history); !count.isEmpty())
         options.historyCount = count.toInt();  // 0 when no number: refused below
     options.exportFile = parser.value(table.exportFile);

@@ -27,6 +27,7 @@ struct CommandLine
     bool dryRun = false;        // with Write: print the blocks, send nothing
     QString profile;            // with Write: write from this profile, not the store
     bool repeat = false;        // with Write: one unit after another, until told to stop
+    bool sendDefaultSecrets = false;  // with Write: send pass phrases and password at their published defaults
     int historyCount = 20;      // with History: how many of the last writes to show
     QString exportFile;         // with Export
     QString importFile;         // with Import

@@ -2,6 +2,7 @@
 
 #include "block_layouts.h"
 #include "console.h"
+#include "default_secrets.h"
 #include "file_store.h"
 #include "history_log.h"
 #include "memory_store.h"
@@ -149,6 +150,12 @@ int RunCommandLineWrite(const CommandLine &options)
     if (options.dryRun) {
         PrintBlocks(*pages);
         return 0;
+    }
+    if (const QString refusal = pages->writeMain && !options.sendDefaultSecrets ? DefaultSecretsRefusal(pages->main)
+                                                                                 : QString();
+        !refusal.isEmpty()) {
+        Err() << refusal << Qt::endl;
+        return 2;
     }
 
     MemoryStore discarded;  // a write from a profile stores nowhere

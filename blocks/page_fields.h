@@ -59,6 +59,9 @@ struct Field
     bool isText() const;
     // The SMS-rewrite password: sent with every write, never stored.
     bool isRewritePassword() const { return group == StoreGroup::NeverStored; }
+    // The four pass phrases and the password, the page's one-line texts: a
+    // stranger who knows them controls the car.
+    bool isSecret() const { return type == FieldType::OneLineText; }
 };
 
 using FieldTable = std::vector<Field>;

@@ -1,8 +1,11 @@
 #include "history_format.h"
 
+#include "page_fields.h"
+
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +35,19 @@ QString Outcome(const WriteRecord &record, bool forPeople)
     return outcome;
 }
 
+// The secrets sent at their default as the page labels them; a control this
+// program does not know (a hand-edited line) by its recorded name.
+QString SecretLabels(const QStringList &controls)
+{
+    QStringList labels;
+    for (const QString &control : controls) {
+        const auto field = std::find_if(MainPageFields().cbegin(), MainPageFields().cend(),
+                                        [&control](const Field &row) { return row.controlName() == control; });
+        labels << (field == MainPageFields().cend() ? control : field->labelText());
+    }
+    return labels.join(QCoreApplication::translate("History", ", ", "between field labels"));
+}
+
 QString Blocks(const WriteRecord &record)
 {
     QStringList blocks;
@@ -57,9 +73,11 @@ QByteArray CsvRow(const QStringList &fields)
 
 QString FormatHistoryLine(const WriteRecord &record)
 {
-    return QStringList{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.page,
-                       Port(record.origin), Outcome(record, true), record.origin.source}
-        .join(QLatin1String("  "));
+    QStringList parts{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.page,
+                      Port(record.origin), Outcome(record, true), record.origin.source};
+    if (!record.defaultSecrets.isEmpty())
+        parts << QCoreApplication::translate("History", "default secrets sent: %1").arg(SecretLabels(record.defaultSecrets));
+    return parts.join(QLatin1String("  "));
 }
 
 QByteArray HistoryToCsv(const QList<WriteRecord> &records)
@@ -67,11 +85,12 @@ QByteArray HistoryToCsv(const QList<WriteRecord> &records)
     QByteArray csv("\xEF\xBB\xBF");
     csv += CsvRow({QStringLiteral("time"), QStringLiteral("page"), QStringLiteral("COM"), QStringLiteral("device"),
                    QStringLiteral("source"), QStringLiteral("outcome"), QStringLiteral("blocks"),
-                   QStringLiteral("values")});
+                   QStringLiteral("values"), QStringLiteral("default secrets sent")});
     for (const WriteRecord &record : records) {
         csv += CsvRow({record.time.toString(Qt::ISODate), record.page, QStringLiteral("COM%1").arg(record.origin.com),
                        record.origin.device, record.origin.source, Outcome(record, false), Blocks(record),
-                       QString::fromUtf8(QJsonDocument(record.values).toJson(QJsonDocument::Compact))});
+                       QString::fromUtf8(QJsonDocument(record.values).toJson(QJsonDocument::Compact)),
+                       record.defaultSecrets.join(QLatin1String(", "))});
     }
     return csv;
 }

@@ -1,5 +1,6 @@
 #include "write_record.h"
 
+#include "default_secrets.h"
 #include "page_fields.h"
 #include "unit_write.h"
 
@@ -22,7 +23,7 @@ QString AlarmModeName(AlarmMode mode)
 WriteRecord Record(const QString &page, const WriteResult &result, const WriteOrigin &origin, QJsonObject values)
 {
     const QDateTime now = QDateTime::currentDateTime();
-    return {now.toOffsetFromUtc(now.offsetFromUtc()), page, origin, result.refused, result.blocks, std::move(values)};
+    return {now.toOffsetFromUtc(now.offsetFromUtc()), page, origin, result.refused, result.blocks, std::move(values), {}};
 }
 
 }  // namespace
@@ -58,13 +59,17 @@ WriteRecord MainPageRecord(const MainPageValues &values, const WriteResult &resu
     for (const Field &field : MainPageFields()) {
         if (!field.isText())
             continue;
-        // The pass phrases and the password are the page's one-line texts.
         const QString &text = values.text[field.number()];
-        recorded.insert(field.controlName(), field.type == FieldType::OneLineText ? Masked(text) : text);
+        recorded.insert(field.controlName(), field.isSecret() ? Masked(text) : text);
     }
     recorded.insert(QStringLiteral("alarmMode"), AlarmModeName(values.alarmMode));
     recorded.insert(QStringLiteral("Check1"), int(values.ringTone));
-    return Record(QStringLiteral("main"), result, origin, recorded);
+    WriteRecord record = Record(QStringLiteral("main"), result, origin, recorded);
+    if (!result.blocks.isEmpty()) {
+        for (const Field *secret : SecretsAtDefault(values))
+            record.defaultSecrets << secret->controlName();
+    }
+    return record;
 }
 
 WriteRecord SensorPageRecord(const SensorPageValues &values, const WriteResult &result, const WriteOrigin &origin)
@@ -87,7 +92,7 @@ QJsonObject RecordToJson(const WriteRecord &record)
     for (const BlockOutcome &block : record.blocks)
         blocks.append(QJsonObject{{QStringLiteral("tag"), QString::fromLatin1(block.tag)},
                                   {QStringLiteral("answered"), block.answered}});
-    return {
+    QJsonObject object{
         {QStringLiteral("time"), record.time.toString(Qt::ISODate)},
         {QStringLiteral("page"), record.page},
         {QStringLiteral("com"), record.origin.com},
@@ -97,6 +102,9 @@ QJsonObject RecordToJson(const WriteRecord &record)
         {QStringLiteral("blocks"), blocks},
         {QStringLiteral("values"), record.values},
     };
+    if (!record.defaultSecrets.isEmpty())
+        object.insert(QStringLiteral("defaultSecrets"), QJsonArray::fromStringList(record.defaultSecrets));
+    return object;
 }
 
 std::optional<WriteRecord> RecordFromJson(const QJsonObject &object)
@@ -108,6 +116,8 @@ std::optional<WriteRecord> RecordFromJson(const QJsonObject &object)
     record.origin = {value("com").toInt(), value("device").toString(), value("source").toString()};
     record.refused = value("refused").toBool();
     record.values = value("values").toObject();
+    for (const QJsonValue &secret : value("defaultSecrets").toArray())
+        record.defaultSecrets << secret.toString();
     const bool wellFormed = record.time.isValid() && !record.page.isEmpty() && value("com").isDouble()
         && value("device").isString() && value("source").isString() && value("refused").isBool()
         && value("blocks").isArray() && value("values").isObject();

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct UnitPages;
@@ -34,6 +35,7 @@ struct WriteRecord
     bool refused = false;
     QList<BlockOutcome> blocks;
     QJsonObject values;  // control name ("Text16", "Check1", "alarmMode") -> value as written
+    QStringList defaultSecrets;  // the secrets sent at their published default ("Text7"), never their values
 
     bool succeeded() const;
     int blocksAnswered() const;

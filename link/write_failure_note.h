@@ -13,6 +13,11 @@ public:
     WriteFailureNote(MessageSink &messages, std::function<QString()> note);
 
     void showError(const QString &title, const QString &text) override;
+    bool confirm(const QString &title, const QString &text, const QString &stayButton,
+                 const QString &goOnButton) override
+    {
+        return m_messages.confirm(title, text, stayButton, goOnButton);
+    }
 
 private:
     MessageSink &m_messages;

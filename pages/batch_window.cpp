@@ -1,6 +1,8 @@
 #include "batch_window.h"
 
+#include "default_secrets.h"
 #include "history_log.h"
+#include "keyboard_rules.h"
 #include "memory_store.h"
 #include "message_sink.h"
 #include "page_fields.h"
@@ -61,6 +63,9 @@ std::optional<UnitPages> BatchPages(const QString &path, const QString &password
         messages.showError(Title(), DescribeProblems(problems));
         return std::nullopt;
     }
+    // Once for the whole run, a profile's own pass phrases included.
+    if (!ConfirmDefaultSecrets(pages.main, messages))
+        return std::nullopt;
     return pages;
 }
 
@@ -86,6 +91,12 @@ BatchWindow::BatchWindow(const UnitPages &pages, const QString &profile, SerialL
 
     auto *file = new QLabel(QCoreApplication::translate("BatchWindow", "配置文件：%1").arg(m_profile));
     file->setWordWrap(true);
+    // Where the units will be written, before the first one is.
+    const int com = m_link.commPort() == 0 ? 1 : m_link.commPort();
+    auto *target = new QLabel(QCoreApplication::translate("BatchWindow", "写入到：%1")
+                                  .arg(PortName({com, m_link.map().device(com), QString()})));
+    target->setObjectName(QStringLiteral("BatchTarget"));
+    target->setWordWrap(true);
     auto *hint = new QLabel(QCoreApplication::translate("BatchWindow", "连接一台报警器，然后按“写入下一台”。"));
     m_counts->setObjectName(QStringLiteral("BatchCounts"));
     m_units->setObjectName(QStringLiteral("BatchUnits"));
@@ -95,12 +106,15 @@ BatchWindow::BatchWindow(const UnitPages &pages, const QString &profile, SerialL
     buttons->addWidget(m_close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(file);
+    layout->addWidget(target);
     layout->addWidget(hint);
     layout->addWidget(m_counts);
     layout->addWidget(m_units);
     layout->addLayout(buttons);
     resize(560, 320);
 
+    InstallKeyboardRules(*this);  // Enter on 写入下一台 writes the next unit, as Space does
+    m_next->setFocus(Qt::OtherFocusReason);
     connect(m_next, &QPushButton::clicked, this, &BatchWindow::writeNextUnit);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     showCounts();

@@ -16,7 +16,9 @@ class WriteView;
 // Both pages of the profile at `path`, ready for one unit after another.
 // Without a password of its own the profile takes `password`, the one the
 // main page holds. A profile that cannot be read, or with a page the unit
-// cannot hold, is refused with one message: nothing.
+// cannot hold, is refused with one message: nothing. So is a run the user
+// declines to start with pass phrases or a password at their published
+// defaults (asked once for the whole run).
 std::optional<UnitPages> BatchPages(const QString &path, const QString &password, MessageSink &messages);
 
 // 文件 → 批量写入…: writes both pages of one profile to one unit after

@@ -1,6 +1,7 @@
 #include "main_page.h"
 
 #include "batch_window.h"
+#include "default_secrets.h"
 #include "history_dialog.h"
 #include "history_log.h"
 #include "keyboard_rules.h"
@@ -13,6 +14,7 @@
 #include "port_status.h"
 #include "profile_transfer.h"
 #include "profile_menu.h"
+#include "refused_boxes.h"
 #include "sensor_page.h"
 #include "screen_fit.h"
 #include "sensor_picture.h"
@@ -20,6 +22,7 @@
 #include "store_errors.h"
 #include "twips.h"
 #include "typing_limit.h"
+#include "validation.h"
 #include "window_history.h"
 #include "write_outcome.h"
 #include "write_record.h"
@@ -30,6 +33,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -51,6 +55,11 @@ constexpr std::array<Qt::CheckState, 3> kRingToneStates = {Qt::Unchecked, Qt::Ch
 RingTone RingToneOf(Qt::CheckState state)
 {
     return RingTone(std::find(kRingToneStates.begin(), kRingToneStates.end(), state) - kRingToneStates.begin());
+}
+
+QString PageTitle()
+{
+    return QCoreApplication::translate("MainPage", "  GSM车载防盗报警器设置软件 V1.0");
 }
 
 QString ProfileTitle()
@@ -327,7 +336,7 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, Histor
       m_ports(new PortStatus(link, *m_widgets.comOptions, *m_widgets.portStatus, messages, simulatedUnit, *this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QCoreApplication::translate("MainPage", "  GSM车载防盗报警器设置软件 V1.0"));
+    setWindowTitle(PageTitle());
     setWindowIcon(SensorPicture(32));
     setFont(PageFont());
     auto *menu = new ProfileMenu(this);
@@ -338,6 +347,13 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, Histor
     InstallKeyboardRules(*this);
     FitToScreen(*this);
 
+    QList<QObject *> fields{m_widgets.alarmText, m_widgets.ringToneOff};
+    for (QLineEdit *box : m_widgets.textBoxes)
+        if (box)
+            fields << box;
+    for (QAbstractButton *mode : m_widgets.alarmModes->buttons())
+        fields << mode;
+    m_widgets.outcome->watch(fields);
     connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
             [this] { m_ports->report(selectPort()); });
     connect(menu, &ProfileMenu::importRequested, this, &MainPage::importProfile);
@@ -428,13 +444,17 @@ SensorPage *MainPage::sensorPage() const
 
 void MainPage::write()
 {
-    m_closeHold.runWrite([this] {
-        m_ports->runWrite([this] {
-            const MainPageValues written = values();
+    const MainPageValues written = values();
+    // A page the write refuses anyway is not asked about.
+    if (ValidateMainPage(written).isEmpty() && !ConfirmDefaultSecrets(written, m_messages))
+        return;
+    m_closeHold.runWrite([this, &written] {
+        m_ports->runWrite([this, &written] {
             const WriteResult result = WriteMainPage(written, m_link.port(), m_store, m_messages, m_writeView);
             m_widgets.outcome->showOutcome(result);
             RecordWindowWrite(m_history, m_messages, MainPageRecord(written, result, WindowOrigin(m_link)));
             ReportStoreErrors(m_store, m_messages, StoreAction::Save);
+            MarkRefusedBoxes(*this, result.refusedFields);
         });
     });
 }
@@ -454,6 +474,9 @@ bool MainPage::importProfile(const QString &path)
     }
     showValues(shown);
     ReportStoreErrors(m_store, m_messages, StoreAction::Save);
+    // Which profile the page holds, until the program ends.
+    setWindowTitle(QCoreApplication::translate("MainPage", "%1 — %2", "page title — profile file")
+                       .arg(PageTitle(), QFileInfo(path).fileName()));
     return true;
 }
 
@@ -464,6 +487,8 @@ bool MainPage::exportProfile(const QString &path, bool includePassword)
     const QString error = ExportProfile(path, profile);
     if (!error.isEmpty())
         m_messages.showError(ProfileTitle(), QCoreApplication::translate("MainPage", "无法保存配置文件 %1：%2").arg(path, error));
+    else
+        m_widgets.outcome->showNote(QCoreApplication::translate("MainPage", "配置已保存到 %1").arg(QFileInfo(path).absoluteFilePath()));
     return error.isEmpty();
 }
 

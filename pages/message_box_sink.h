@@ -13,6 +13,9 @@ class MessageBoxSink : public MessageSink
 public:
     void setPage(QWidget *page) { m_page = page; }
     void showError(const QString &title, const QString &text) override;
+    // A warning box with the two buttons; Enter and Esc keep to `stayButton`.
+    bool confirm(const QString &title, const QString &text, const QString &stayButton,
+                 const QString &goOnButton) override;
 
 private:
     QPointer<QWidget> m_page;

@@ -1,5 +1,6 @@
 #include "page_write_view.h"
 
+#include "queued_input.h"
 #include "screen_fit.h"
 #include "twips.h"
 
@@ -13,8 +14,18 @@ PageWriteView::PageWriteView(const QWidget &mainPage, WaitWindowSlot &waitWindow
 
 void PageWriteView::setWriteEnabled(bool enabled)
 {
+    if (!enabled) {
+        m_hadFocus = m_writeButton.window()->focusWidget() == &m_writeButton;
+        m_inputHold = std::make_unique<InputHold>(*m_writeButton.window());
+    } else {
+        m_inputHold.reset();  // before the button takes clicks again
+    }
     m_writeButton.setEnabled(enabled);
     m_writeButton.repaint();  // the write holds the thread: show the change now
+    // Disabled, the button passed the focus on (to 退出): take it back, so
+    // that a second Enter writes again rather than quitting.
+    if (enabled && m_hadFocus)
+        m_writeButton.setFocus(Qt::OtherFocusReason);
 }
 
 void PageWriteView::placeWaitWindow()

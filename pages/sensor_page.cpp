@@ -8,6 +8,7 @@
 #include "page_settings.h"
 #include "page_style.h"
 #include "port_status.h"
+#include "refused_boxes.h"
 #include "screen_fit.h"
 #include "sensor_picture.h"
 #include "serial_link.h"
@@ -142,6 +143,10 @@ SensorPage::SensorPage(Store &store, MessageSink &messages, HistoryLog &history,
     connect(m_widgets.exitButton, &QPushButton::clicked, this, &SensorPage::exitRequested);
 
     showValues(RestoreSensorPage(m_store));
+    QList<QObject *> fields;
+    for (int sensor = 1; sensor <= kSensorCount; ++sensor)
+        fields << m_widgets.alarmTexts[sensor] << m_widgets.numbers[sensor];
+    m_widgets.outcome->watch(fields);
     ReportStoreErrors(m_store, m_messages, StoreAction::Read);
 }
 
@@ -172,6 +177,7 @@ void SensorPage::write()
             m_widgets.outcome->showOutcome(result);
             RecordWindowWrite(m_history, m_messages, SensorPageRecord(written, result, WindowOrigin(m_link)));
             ReportStoreErrors(m_store, m_messages, StoreAction::Save);
+            MarkRefusedBoxes(*this, result.refusedFields);
         });
     });
 }

@@ -2,7 +2,11 @@
 
 #include "page_style.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStringList>
 
 QString OutcomeSummary(bool refused, const QList<BlockOutcome> &blocks)
@@ -30,10 +34,45 @@ QString WriteOutcomeText(const WriteResult &result, const QDateTime &when)
 WriteOutcomeLabel::WriteOutcomeLabel(QWidget *parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("WriteOutcome"));
+    setWordWrap(true);
 }
 
 void WriteOutcomeLabel::showOutcome(const WriteResult &result, const QDateTime &when)
 {
+    m_changedSince = false;
     setText(WriteOutcomeText(result, when));
+    setToolTip(text());
     SetTextColour(*this, result.succeeded() ? PageColors::kGreen : PageColors::kDarkRed);
+}
+
+void WriteOutcomeLabel::showNote(const QString &note)
+{
+    m_changedSince = true;  // a note describes no write
+    setText(note);
+    setToolTip(note);
+    SetTextColour(*this, QPalette().color(QPalette::WindowText));
+}
+
+void WriteOutcomeLabel::pageChanged()
+{
+    if (m_changedSince || text().isEmpty())
+        return;
+    m_changedSince = true;
+    setText(QCoreApplication::translate("WriteOutcome", "%1，此后本页已修改", "outcome, then the page was edited").arg(text()));
+    setToolTip(text());
+    SetTextColour(*this, QPalette().color(QPalette::PlaceholderText));
+}
+
+void WriteOutcomeLabel::watch(const QList<QObject *> &fields)
+{
+    for (QObject *field : fields) {
+        if (auto *line = qobject_cast<QLineEdit *>(field))
+            connect(line, &QLineEdit::textChanged, this, &WriteOutcomeLabel::pageChanged);
+        else if (auto *text = qobject_cast<QPlainTextEdit *>(field))
+            connect(text, &QPlainTextEdit::textChanged, this, &WriteOutcomeLabel::pageChanged);
+        else if (auto *check = qobject_cast<QCheckBox *>(field))
+            connect(check, &QCheckBox::stateChanged, this, &WriteOutcomeLabel::pageChanged);
+        else if (auto *button = qobject_cast<QAbstractButton *>(field))
+            connect(button, &QAbstractButton::toggled, this, &WriteOutcomeLabel::pageChanged);
+    }
 }

@@ -58,7 +58,7 @@ unit_pid=$unit_PID
 read -r -t 10 device <&"${unit[0]}" || fail "alarmcfg-unit printed no device"
 # English lines, whatever the machine's locale; the history goes to the scratch folder too.
 XDG_CONFIG_HOME="$scratch/write" XDG_STATE_HOME="$scratch/state" \
-    /usr/bin/alarmcfg --lang en --write main --port "COM1=$device" > "$scratch/write.out" \
+    /usr/bin/alarmcfg --lang en --write main --send-default-secrets --port "COM1=$device" > "$scratch/write.out" \
     || { cat "$scratch/write.out"; fail "the write failed"; }
 cat "$scratch/write.out"
 answered=$(grep -c '^COMSMS[0-9A-Z]\{2\} answered$' "$scratch/write.out" || true)

@@ -21,7 +21,7 @@ for ((k = 1; k <= writes; ++k)); do
     printf '1380013%04d\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/tel1.cck"
     printf '口令%d\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/k1.cck"
     printf '第%d次\r\n后门\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/SMS1.cck"
-    build/app/alarmcfg --write all --port "COM1=$device" > /dev/null \
+    build/app/alarmcfg --write all --send-default-secrets --port "COM1=$device" > /dev/null \
         || { echo "soak: write $k failed" >&2; exit 1; }
     [ "$k" -eq 10 ] && first_rss=$(rss)
 done

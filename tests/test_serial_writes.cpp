@@ -279,7 +279,7 @@ private Q_SLOTS:
         QFETCH(QString, exchanges);
         QFETCH(int, received);
         LoggedUnit unit(unitOptions);
-        const Run run = alarmcfg({"--write", page, "--port", "COM1=" + unit.device()});
+        const Run run = alarmcfg({"--write", page, "--send-default-secrets", "--port", "COM1=" + unit.device()});
         QCOMPARE(run.out, Exchanges(exchanges));
         {
             const Translations english(Language::English);  // the language the run was in
@@ -319,7 +319,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QVERIFY(WriteBytes(QFileInfo(historyPath()).path(), {}));
         LoggedUnit unit(unitOptions);
-        const Run run = alarmcfg({"--write", "all", "--port", "COM1=" + unit.device()});
+        const Run run = alarmcfg({"--write", "all", "--send-default-secrets", "--port", "COM1=" + unit.device()});
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.err.count(historyPath()), 1);
         QCOMPARE(unit.bytes().size(), exitCode == 0 ? 8 : 6);
@@ -396,7 +396,7 @@ private Q_SLOTS:
         };
         std::unique_ptr<LoggedUnit> unit = connect(0);
         QProcess process;
-        start(process, {"--write", "main", "--repeat", "--port", "COM1=" + link});
+        start(process, {"--write", "main", "--send-default-secrets", "--repeat", "--port", "COM1=" + link});
         QByteArray out;
         for (int k = 0; k < units.size(); ++k) {
             while (!out.contains(QStringLiteral("Unit %1:").arg(k + 1).toUtf8()) && process.waitForReadyRead(10000))
@@ -441,7 +441,7 @@ private Q_SLOTS:
         QFETCH(int, received);
         LoggedUnit unit;
         FileStore store = settings({"Option2", "True"});
-        const Run run = alarmcfg(QStringList{"--write", "main"} + arguments.replaceInStrings("UNIT", unit.device()));
+        const Run run = alarmcfg(QStringList{"--write", "main", "--send-default-secrets"} + arguments.replaceInStrings("UNIT", unit.device()));
         QCOMPARE(run.exitCode, received > 0 ? 0 : 1);
         QTRY_COMPARE(unit.bytes().size(), received);
         const QList<WriteRecord> records = ReadHistory(historyPath()).records;
@@ -563,7 +563,7 @@ private Q_SLOTS:
     void closedStandardOutput()
     {
         LoggedUnit unit;
-        const Run run = alarmcfg({"--write", "all", "--port", "COM1=" + unit.device()}, [] {
+        const Run run = alarmcfg({"--write", "all", "--send-default-secrets", "--port", "COM1=" + unit.device()}, [] {
             int ends[2];
             if (::pipe(ends) == 0) {
                 ::close(ends[0]);
@@ -672,7 +672,7 @@ private Q_SLOTS:
             const QProcessEnvironment environment = this->environment(locale);
             dryRuns << alarmcfg(QStringList{"--write", "main", "--dry-run"} + option, {}, environment).out;
             LoggedUnit unit;
-            const Run write = alarmcfg(QStringList{"--write", "main", "--port", "COM1=" + unit.device()} + option, {},
+            const Run write = alarmcfg(QStringList{"--write", "main", "--send-default-secrets", "--port", "COM1=" + unit.device()} + option, {},
                                        environment);
             QCOMPARE(write.exitCode, 0);
             writeLines << write.out;
@@ -749,7 +749,7 @@ private Q_SLOTS:
 
         QVERIFY(QDir(store.directory()).removeRecursively());
         LoggedUnit unit;
-        QCOMPARE(alarmcfg({"--write", "all", "--profile", profile, "--port", "COM1=" + unit.device()}).exitCode, 0);
+        QCOMPARE(alarmcfg({"--write", "all", "--send-default-secrets", "--profile", profile, "--port", "COM1=" + unit.device()}).exitCode, 0);
         main.text[15] = QStringLiteral("天下太平");
         QCOMPARE(unit.bytes(), MainPageBlocks(main) + SensorPageBlocks(sensors));
         QVERIFY(!QFileInfo::exists(store.directory()));

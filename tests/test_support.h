@@ -149,6 +149,13 @@ class RecordingMessages : public MessageSink
 public:
     explicit RecordingMessages(EventLog *log = nullptr) : m_log(log) {}
     QStringList titles, texts;
+    QStringList questions;  // the texts of the questions asked, apart from the messages
+    bool goOn = true;       // the answer to every question
+    bool confirm(const QString &, const QString &text, const QString &, const QString &) override
+    {
+        questions << text;
+        return goOn;
+    }
     void showError(const QString &title, const QString &text) override
     {
         titles << title;

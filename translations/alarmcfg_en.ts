@@ -50,6 +50,10 @@
         <source>已写入 %1 台：成功 %2 台，失败 %3 台</source>
         <translation>%1 units written: %2 succeeded, %3 failed</translation>
     </message>
+    <message>
+        <source>写入到：%1</source>
+        <translation>Writing to: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoundedRead</name>
@@ -60,6 +64,40 @@
     <message>
         <source>不是普通文件</source>
         <translation>not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultSecrets</name>
+    <message>
+        <source>、</source>
+        <comment>between field labels</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>默认密语</source>
+        <translation>Default pass phrases</translation>
+    </message>
+    <message>
+        <source>以下密语仍是本软件公开的默认值，任何知道它们的人都能用短信控制这辆车：
+%1
+
+请先改成只有车主知道的内容。</source>
+        <translation>These are still the defaults published with this program; anyone who knows them can control the car by SMS:
+%1
+
+Please change them to something only the owner knows.</translation>
+    </message>
+    <message>
+        <source>返回修改</source>
+        <translation>Go back and change</translation>
+    </message>
+    <message>
+        <source>仍然写入</source>
+        <translation>Write anyway</translation>
+    </message>
+    <message>
+        <source>没有写入任何设置：%1 仍是本软件公开的默认值。请先修改；确要照样发送，请加上 --send-default-secrets。</source>
+        <translation>Nothing was written: still at the defaults published with this program: %1. Change them first, or give --send-default-secrets to send them anyway.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +629,15 @@ Close the program using it (a serial terminal, minicom, screen, …), then choos
         <source>无法保存配置文件 %1：%2</source>
         <translation>Cannot save the profile %1: %2</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <comment>page title — profile file</comment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>配置已保存到 %1</source>
+        <translation>Profile saved to %1</translation>
+    </message>
 </context>
 <context>
     <name>MultiLineBox</name>
@@ -883,6 +930,11 @@ Under “Serial Port Settings”, choose the COM port the alarm unit is connecte
         <source>%1（%2）</source>
         <comment>outcome (time)</comment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1，此后本页已修改</source>
+        <comment>outcome, then the page was edited</comment>
+        <translation>%1; the page has changed since</translation>
     </message>
 </context>
 </TS>

@@ -233,6 +233,14 @@ Without options it opens the settings pages.</source>
         <source>%1 succeeded, %2 failed.</source>
         <translation>成功 %1 台，失败 %2 台。</translation>
     </message>
+    <message>
+        <source>With --write main or all: send pass phrases and the SMS-rewrite password even where they are still the published defaults (refused otherwise).</source>
+        <translation>与 --write main 或 all 同用：即使密语和短信改写密语仍是公开的默认值也照样发送（否则拒绝写入）。</translation>
+    </message>
+    <message>
+        <source>--send-default-secrets goes with --write.</source>
+        <translation>--send-default-secrets 只能与 --write 同用。</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -267,6 +275,15 @@ Without options it opens the settings pages.</source>
     <message>
         <source>The write history %1 could not be written (%2); the writes go on without it.</source>
         <translation>无法写入写入记录 %1（%2）；写入继续进行，但不再记录。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between field labels</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>default secrets sent: %1</source>
+        <translation>已发送默认密语：%1</translation>
     </message>
 </context>
 </TS>

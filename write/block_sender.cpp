@@ -22,6 +22,8 @@ BlockSender::BlockSender(Port &port, MessageSink &messages, WriteView &view)
 bool BlockSender::mayWrite(const QList<ValidationProblem> &problems)
 {
     if (!problems.isEmpty()) {
+        for (const ValidationProblem &problem : problems)
+            m_result.refusedFields << problem.control;
         m_messages.showError(RefusalTitle(), DescribeProblems(problems));
     } else if (!m_port.isOpen()) {
         const QString device = m_port.deviceName().isEmpty()

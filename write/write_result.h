@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <algorithm>
 
 // One block of a write: its tag ("COMSMSA2") and whether the unit answered it.
@@ -22,6 +23,7 @@ inline int CountAnswered(const QList<BlockOutcome> &blocks)
 struct WriteResult
 {
     bool refused = false;  // nothing sent or stored: invalid fields or no open port
+    QStringList refusedFields;  // the controls ("Text7") whose values refused it, in the page's order
     QList<BlockOutcome> blocks;  // every block sent, in sending order
 
     int blocksSent() const { return int(blocks.size()); }
