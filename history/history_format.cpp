@@ -1,5 +1,7 @@
 #include "history_format.h"
 
+#include "printable_text.h"
+
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QStringList>
@@ -9,7 +11,7 @@ namespace {
 QString Port(const WriteOrigin &origin)
 {
     const QString com = QStringLiteral("COM%1").arg(origin.com);
-    return origin.device.isEmpty() ? com : com + u' ' + origin.device;
+    return origin.device.isEmpty() ? com : com + u' ' + Printable(origin.device);
 }
 
 // The outcome for people in their language, or as the CSV keeps it: in
@@ -21,7 +23,8 @@ QString Outcome(const WriteRecord &record, bool forPeople)
     };
     if (record.refused)
         return text(QT_TRANSLATE_NOOP("History", "refused"));
-    QString outcome = text(QT_TRANSLATE_NOOP("History", "%1/%2 answered")).arg(record.blocksAnswered()).arg(record.blocks.size());
+    QString outcome = text(QT_TRANSLATE_NOOP("History", "%1/%2 answered"))
+                          .arg(QString::number(record.blocksAnswered()), QString::number(record.blocks.size()));
     QStringList silent;
     for (const BlockOutcome &block : record.blocks) {
         if (!block.answered)
@@ -57,8 +60,10 @@ QByteArray CsvRow(const QStringList &fields)
 
 QString FormatHistoryLine(const WriteRecord &record)
 {
-    return QStringList{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.page,
-                       Port(record.origin), Outcome(record, true), record.origin.source}
+    // Every field read from the file is shown as text: a line break in a
+    // profile's name must not make a record of its own.
+    return QStringList{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), Printable(record.page),
+                       Port(record.origin), Outcome(record, true), Printable(record.origin.source)}
         .join(QLatin1String("  "));
 }
 
