@@ -153,12 +153,21 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
             return pairing.refusal;
     }
 
+    QList<int> portOptions;
     for (const QString &assignment : options.portOverrides) {
-        if (ComPortMap::overriddenOption(assignment) == 0)
+        const int com = ComPortMap::overriddenOption(assignment);
+        if (com == 0)
             return QCoreApplication::translate("CommandLine", "--port takes COMk=DEVICE with k from 1 to 4, not \"%1\".").arg(assignment);
+        if (portOptions.contains(com))
+            return QCoreApplication::translate("CommandLine", "--port names COM%1 more than once.").arg(com);
+        portOptions << com;
     }
     if (parser.isSet(table.com) && (options.com < 1 || options.com > 4))
         return QCoreApplication::translate("CommandLine", "--com takes an option from 1 to 4, not \"%1\".").arg(parser.value(table.com));
+    // Of several devices given, the write goes to the one the user names: never
+    // to an option none of them stands for.
+    if (mode == Mode::Write && !options.dryRun && portOptions.size() > 1 && !portOptions.contains(options.com))
+        return QCoreApplication::translate("CommandLine", "With several --port options, --com names the one to write to.");
     const QStringList pages{QStringLiteral("main"), QStringLiteral("sensor"), QStringLiteral("all")};
     if (mode == Mode::Write && !pages.contains(options.writePage))
         return QCoreApplication::translate("CommandLine", "--write takes main, sensor or all, not \"%1\".").arg(options.writePage);
@@ -176,8 +185,17 @@ QString Refusal(const OptionTable &table, const CommandLine &options)
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > (mode == Mode::Window ? 1 : 0))
         return QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\".").arg(positional.constLast());
-    if (!positional.isEmpty() && !QFileInfo(positional.constFirst()).isFile())
-        return QCoreApplication::translate("CommandLine", "No profile file \"%1\" to open.").arg(positional.constFirst());
+    return {};
+}
+
+// Why the profile given to open with the pages cannot be opened, or nothing.
+QString ProfileToOpenRefusal(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return QCoreApplication::translate("CommandLine", "No profile file \"%1\" to open.").arg(path);
+    if (!file.isReadable())
+        return QCoreApplication::translate("CommandLine", "The profile \"%1\" cannot be read.").arg(path);
     return {};
 }
 
@@ -190,7 +208,9 @@ QStringList WithHistoryValue(QStringList arguments)
         if (arguments[k] != history)
             continue;
         const QString next = arguments.value(k + 1);
-        const bool number = !next.isEmpty() && std::all_of(next.cbegin(), next.cend(), [](QChar c) {
+        // A negative number too, so that the refusal says what N must be.
+        const QStringView digits = QStringView(next).mid(next.startsWith(u'-') ? 1 : 0);
+        const bool number = !digits.isEmpty() && std::all_of(digits.cbegin(), digits.cend(), [](QChar c) {
             return c >= u'0' && c <= u'9';
         });
         if (number)
@@ -273,6 +293,12 @@ CommandLine ParseCommandLine(const QStringList &arguments)
 
     if (const QString problem = Refusal(table, options); !problem.isEmpty())
         return refuse(problem);
+    if (!options.openProfile.isEmpty()) {
+        if (const QString problem = ProfileToOpenRefusal(options.openProfile); !problem.isEmpty()) {
+            options.refusedProfileToOpen = true;
+            return refuse(problem);
+        }
+    }
     return options;
 }
 
@@ -293,7 +319,7 @@ int WriteComOption(const CommandLine &options, int stored)
 {
     if (options.com != 0)
         return options.com;
-    if (options.portOverrides.size() == 1)
+    if (!options.portOverrides.isEmpty())  // one only: several need --com
         return ComPortMap::overriddenOption(options.portOverrides.constFirst());
     return stored == 0 ? 1 : stored;
 }

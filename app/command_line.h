@@ -23,6 +23,7 @@ struct CommandLine
 
     Mode mode = Mode::Window;
     QString refusal;            // with Refused: one line naming the problem
+    bool refusedProfileToOpen = false;  // with Refused: the profile to open is missing or unreadable
     QString writePage;          // with Write: "main", "sensor" or "all"
     bool dryRun = false;        // with Write: print the blocks, send nothing
     QString profile;            // with Write: write from this profile, not the store
@@ -58,6 +59,6 @@ QString CommandLineHelp();
 ComPortMap PortMapFor(const CommandLine &options);
 
 // The COM option a write goes to: --com k; otherwise the option of a single
-// --port; otherwise the stored choice (`stored`, 0 when none is selected,
-// which keeps COM1). Nothing of it is stored.
+// --port (several are refused without --com); otherwise the stored choice
+// (`stored`, 0 when none is selected, which keeps COM1). Nothing of it is stored.
 int WriteComOption(const CommandLine &options, int stored);

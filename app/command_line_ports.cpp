@@ -3,6 +3,7 @@
 #include "adapter_kind.h"
 #include "console.h"
 #include "device_access.h"
+#include "printable_text.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,7 @@ QString AccessText(const DeviceAccess &access)
     if (access.mayReadWrite)
         return QCoreApplication::translate("CommandLine", "read/write: yes");
     return access.group.isEmpty() ? QCoreApplication::translate("CommandLine", "read/write: no")
-                                  : QCoreApplication::translate("CommandLine", "read/write: no (group %1)").arg(access.group);
+                                  : QCoreApplication::translate("CommandLine", "read/write: no (group %1)").arg(Printable(access.group));
 }
 
 QString HolderText(const DeviceAccess &access)
@@ -27,14 +28,15 @@ QString HolderText(const DeviceAccess &access)
     const PortHolder &holder = *access.holder;
     if (holder.program.isEmpty())
         return QCoreApplication::translate("CommandLine", "in use: yes, pid %1").arg(holder.pid);
-    return QCoreApplication::translate("CommandLine", "in use: yes, %1 (pid %2)").arg(holder.program).arg(holder.pid);
+    return QCoreApplication::translate("CommandLine", "in use: yes, %1 (pid %2)")
+        .arg(Printable(holder.program), QString::number(holder.pid));
 }
 
 // "COM1  /dev/ttyUSB0  CH340/CH341 1a86:7523  read/write: yes  in use: no"
 QString PortLine(const QString &option, const SerialPortFacts &port)
 {
-    QStringList fields{option, port.device};
-    const QString kind = (AdapterKind(port) + u' ' + UsbIds(port)).trimmed();
+    QStringList fields{option, Printable(port.device)};
+    const QString kind = Printable(AdapterKind(port) + u' ' + UsbIds(port)).trimmed();
     if (!kind.isEmpty())
         fields << kind;
     const DeviceAccess access = ProbeDeviceAccess(port.device);

@@ -3,6 +3,7 @@
 #include "console.h"
 #include "file_store.h"
 #include "page_fields.h"
+#include "printable_text.h"
 #include "profile_transfer.h"
 #include "read_only_store.h"
 
@@ -24,7 +25,7 @@ int RunExport(const CommandLine &options)
     profile.main.text[RewritePasswordField().number()] = options.password;
     profile.hasPassword = options.includePassword;
     if (const QString error = ExportProfile(options.exportFile, profile); !error.isEmpty()) {
-        Err() << options.exportFile << ": " << error << Qt::endl;
+        PrintError(Printable(options.exportFile) + QLatin1String(": ") + error);
         return 1;
     }
     return 0;
@@ -35,7 +36,7 @@ int RunImport(const CommandLine &options)
     FileStore store(FileStore::defaultDirectory());
     const ProfileParse parse = ImportProfile(options.importFile, store);
     for (const QString &problem : parse.problems)
-        Err() << problem << Qt::endl;
+        PrintError(problem);
     if (!parse.profile)
         return 1;
     return PrintStoreErrors(store) ? 0 : 1;

@@ -18,6 +18,7 @@
 #include "write_failure_note.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -61,13 +62,38 @@ std::optional<Pages> FromProfile(const QString &path, Store &stored, const QStri
 {
     const ProfileParse parse = ReadProfileFile(path);
     for (const QString &problem : parse.problems)
-        Err() << problem << Qt::endl;
+        PrintError(problem);
     if (!parse.profile)
         return std::nullopt;
     Pages pages{parse.profile->main, parse.profile->sensor, StoredComChoice(stored)};
     if (!parse.profile->hasPassword)
         pages.main.text[RewritePasswordField().number()] = password;
     return pages;
+}
+
+// A page none of whose files exist was never stored (the sensor page's files
+// appear when it is first opened or written): its defaults go out, as on a
+// first run. A page that has some of them lost the others, and their
+// defaults must not go out in place of what the user stored: each missing
+// file becomes a failure of `stored`.
+void ReportLostFiles(const FileStore &files, const FieldTable &table, Store &stored)
+{
+    QStringList missing;
+    bool anyStored = false;
+    for (const Field &field : table) {
+        if (field.group == StoreGroup::ComChoice || field.isRewritePassword())
+            continue;  // the COM choice is no value sent; the password is never stored
+        const QString path = files.filePath(field.settingsKey());
+        if (QFileInfo::exists(path))
+            anyStored = true;
+        else
+            missing << path;
+    }
+    if (!anyStored)
+        return;
+    for (const QString &path : missing)
+        stored.addError(QCoreApplication::translate("CommandLine", "The settings file %1 is missing.")
+                            .arg(QDir::toNativeSeparators(path)));
 }
 
 // Both pages of `--write all` are checked before the first block goes out.
@@ -97,7 +123,7 @@ void PrintBlocks(const Pages &pages)
 void Record(HistoryLog &history, const WriteRecord &record)
 {
     if (const QString problem = RecordWrite(history, record); !problem.isEmpty())
-        Err() << problem << Qt::endl;
+        PrintError(problem);
 }
 
 // One unit: the port is opened for it and closed after it, so the next unit
@@ -108,7 +134,7 @@ bool Write(const Pages &pages, const CommandLine &options, Store &store, History
     const int com = WriteComOption(options, pages.com);
     SerialLink link(PortMapFor(options));
     if (const QString openError = link.select(com); !openError.isEmpty())
-        Err() << openError << Qt::endl;  // the write then refuses the closed port
+        PrintError(openError);  // the write then refuses the closed port
 
     const WriteOrigin origin{com, link.map().device(com),
                              options.profile.isEmpty() ? CommandLineSource()
@@ -125,8 +151,14 @@ bool Write(const Pages &pages, const CommandLine &options, Store &store, History
 
 }  // namespace
 
-int RunCommandLineWrite(const CommandLine &options)
+int RunCommandLineWrite(const CommandLine &options, bool answersReadable)
 {
+    if (options.repeat && !answersReadable) {
+        Err() << QCoreApplication::applicationName() << ": "
+              << QCoreApplication::translate("CommandLine", "--repeat reads its answers from standard input, which is closed.")
+              << Qt::endl;
+        return 2;
+    }
     FileStore fileStore(FileStore::defaultDirectory());
     ReadOnlyStore stored(fileStore);  // reading creates nothing, whatever comes next
     const bool fromProfile = !options.profile.isEmpty();
@@ -135,16 +167,22 @@ int RunCommandLineWrite(const CommandLine &options)
                                              : FromStore(stored, options.password, writeSensor);
     if (!pages)
         return 1;
+    pages->writeMain = options.writePage != QLatin1String("sensor");
+    pages->writeSensor = writeSensor;
+    if (!fromProfile) {
+        if (pages->writeMain)
+            ReportLostFiles(fileStore, MainPageFields(), stored);
+        if (pages->writeSensor)
+            ReportLostFiles(fileStore, SensorPageFields(), stored);
+    }
     // A setting that could not be read would go out as its default: the
     // window shows that default to the user, a write without one must not send it.
     if (!PrintStoreErrors(stored)) {
         Err() << QCoreApplication::translate("CommandLine", "Nothing was written: the settings above could not be read.") << Qt::endl;
         return 1;
     }
-    pages->writeMain = options.writePage != QLatin1String("sensor");
-    pages->writeSensor = writeSensor;
     if (const QList<ValidationProblem> problems = Problems(*pages); !problems.isEmpty()) {
-        Err() << DescribeProblems(problems) << Qt::endl;
+        PrintError(DescribeProblems(problems));
         return 1;
     }
     if (options.dryRun) {
@@ -159,8 +197,16 @@ int RunCommandLineWrite(const CommandLine &options)
     }
 
     MemoryStore discarded;  // a write from a profile stores nowhere
-    if (!fromProfile)
+    if (!fromProfile) {
+        // A folder that cannot be made (a dangling link in its place) is found
+        // now, not after the unit has taken every block.
         fileStore.ensureDirectory();
+        if (!PrintStoreErrors(fileStore)) {
+            Err() << QCoreApplication::translate("CommandLine", "Nothing was written: the settings folder cannot be made.")
+                  << Qt::endl;
+            return 1;
+        }
+    }
     Store &store = fromProfile ? static_cast<Store &>(discarded) : fileStore;
     HistoryLog history;
     StderrMessages stderrMessages;

@@ -12,7 +12,9 @@
 // --dry-run prints the blocks instead and changes nothing on disk.
 // Each page written goes into the write history; a history that cannot be
 // written is told once on stderr and leaves the exit code as it was.
-// --repeat writes one unit after another (see RepeatWrites).
+// --repeat writes one unit after another (see RepeatWrites); it is refused
+// with exit code 2 when standard input was not open for reading at the start
+// (`answersReadable`), where no answer could come from.
 // Returns the process exit code: 0 only when nothing was refused, every
 // block sent was answered and the store took every value.
-int RunCommandLineWrite(const CommandLine &options);
+int RunCommandLineWrite(const CommandLine &options, bool answersReadable);

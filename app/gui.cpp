@@ -11,6 +11,7 @@
 #include "write_failure_note.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int RunGui(QApplication &app, const CommandLine &options)
 {
@@ -39,4 +40,11 @@ int RunGui(QApplication &app, const CommandLine &options)
     if (!options.openProfile.isEmpty())
         mainPage.importProfile(options.openProfile);  // refused whole, with a message, if it has a problem
     return app.exec();
+}
+
+void ShowRefusal(const QString &refusal)
+{
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), refusal);
+    box.setTextFormat(Qt::PlainText);  // a file name is no markup
+    box.exec();
 }

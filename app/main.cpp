@@ -6,6 +6,7 @@
 #include "console.h"
 #include "gui.h"
 #include "language.h"
+#include "printable_text.h"
 
 #include <QApplication>
 #ifdef Q_OS_UNIX
@@ -25,6 +26,21 @@ void SurviveClosedOutput()
 #endif
 }
 
+// A profile to open that cannot be opened is refused on standard error; when
+// nobody sees that (the program was started from a desktop entry, with no
+// terminal) and a display is at hand, a message box says it too.
+bool RefusalWantsWindow(const CommandLine &options)
+{
+    const auto given = [](const char *variable) { return !qEnvironmentVariableIsEmpty(variable); };
+    return options.mode == Mode::Refused && options.refusedProfileToOpen && !StandardErrorIsTerminal()
+        && (given("DISPLAY") || given("WAYLAND_DISPLAY") || given("QT_QPA_PLATFORM"));
+}
+
+void PrintRefusal(const QString &refusal)
+{
+    Err() << QCoreApplication::applicationName() << ": " << Printable(refusal) << Qt::endl;
+}
+
 }  // namespace
 
 // The command line is read before any application object exists: a
@@ -33,6 +49,8 @@ void SurviveClosedOutput()
 // once they are in, so that its refusal and help are in the chosen language.
 int main(int argc, char **argv)
 {
+    // First of all: any descriptor opened later could take a closed 0.
+    const bool answersReadable = StandardInputReadable();
     QCoreApplication::setApplicationName(QStringLiteral("alarmcfg"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALARMCFG_VERSION));
     const QStringList arguments = ProgramArguments(argc, argv);
@@ -42,13 +60,21 @@ int main(int argc, char **argv)
         const Translations translations(firstReading.language);  // before any widget exists
         return RunGui(app, firstReading);
     }
+    if (RefusalWantsWindow(firstReading)) {
+        QApplication app(argc, argv);
+        const Translations translations(firstReading.language);
+        const CommandLine options = ParseCommandLine(arguments);
+        PrintRefusal(options.refusal);
+        ShowRefusal(options.refusal);
+        return 2;
+    }
     QCoreApplication app(argc, argv);
     const Translations translations(firstReading.language);
     const CommandLine options = ParseCommandLine(arguments);
     SurviveClosedOutput();
     switch (options.mode) {
     case Mode::Refused:
-        Err() << QCoreApplication::applicationName() << ": " << options.refusal << Qt::endl;
+        PrintRefusal(options.refusal);
         return 2;
     case Mode::Version:
         Out() << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
@@ -68,5 +94,5 @@ int main(int argc, char **argv)
     case Mode::Window:  // not on the second reading: the same line reads the same
         break;
     }
-    return RunCommandLineWrite(options);
+    return RunCommandLineWrite(options, answersReadable);
 }

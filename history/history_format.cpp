@@ -1,6 +1,7 @@
 #include "history_format.h"
 
 #include "page_fields.h"
+#include "printable_text.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -12,7 +13,7 @@ namespace {
 QString Port(const WriteOrigin &origin)
 {
     const QString com = QStringLiteral("COM%1").arg(origin.com);
-    return origin.device.isEmpty() ? com : com + u' ' + origin.device;
+    return origin.device.isEmpty() ? com : com + u' ' + Printable(origin.device);
 }
 
 // The outcome for people in their language, or as the CSV keeps it: in
@@ -24,7 +25,8 @@ QString Outcome(const WriteRecord &record, bool forPeople)
     };
     if (record.refused)
         return text(QT_TRANSLATE_NOOP("History", "refused"));
-    QString outcome = text(QT_TRANSLATE_NOOP("History", "%1/%2 answered")).arg(record.blocksAnswered()).arg(record.blocks.size());
+    QString outcome = text(QT_TRANSLATE_NOOP("History", "%1/%2 answered"))
+                          .arg(QString::number(record.blocksAnswered()), QString::number(record.blocks.size()));
     QStringList silent;
     for (const BlockOutcome &block : record.blocks) {
         if (!block.answered)
@@ -73,8 +75,10 @@ QByteArray CsvRow(const QStringList &fields)
 
 QString FormatHistoryLine(const WriteRecord &record)
 {
-    QStringList parts{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.page,
-                      Port(record.origin), Outcome(record, true), record.origin.source};
+    // Every field read from the file is shown as text: a line break in a
+    // profile's name must not make a record of its own.
+    QStringList parts{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), Printable(record.page),
+                      Port(record.origin), Outcome(record, true), Printable(record.origin.source)};
     if (!record.defaultSecrets.isEmpty())
         parts << QCoreApplication::translate("History", "default secrets sent: %1").arg(SecretLabels(record.defaultSecrets));
     return parts.join(QLatin1String("  "));

@@ -14,13 +14,15 @@ coproc unit { exec build/unit/alarmcfg-unit --log "$scratch/unit.log"; }
 trap 'kill "$unit_PID" 2> /dev/null; rm -rf "$scratch"' EXIT
 read -r -t 10 device <&"${unit[0]}"
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$unit_PID/status"; }
-mkdir -p "$XDG_CONFIG_HOME/woclc1k"
 first_rss=
 for ((k = 1; k <= writes; ++k)); do
-    # Other values each time: a number, a pass phrase and a multi-line sensor text.
-    printf '1380013%04d\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/tel1.cck"
-    printf '口令%d\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/k1.cck"
-    printf '第%d次\r\n后门\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/SMS1.cck"
+    # Other values each time: a number, a pass phrase and a multi-line sensor
+    # text. The first write, a first run, stores every file with its default.
+    if [ "$k" -gt 1 ]; then
+        printf '1380013%04d\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/tel1.cck"
+        printf '口令%d\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/k1.cck"
+        printf '第%d次\r\n后门\r\n' "$k" | iconv -t GB18030 > "$XDG_CONFIG_HOME/woclc1k/SMS1.cck"
+    fi
     build/app/alarmcfg --write all --send-default-secrets --port "COM1=$device" > /dev/null \
         || { echo "soak: write $k failed" >&2; exit 1; }
     [ "$k" -eq 10 ] && first_rss=$(rss)

@@ -241,6 +241,30 @@ Without options it opens the settings pages.</source>
         <source>--send-default-secrets goes with --write.</source>
         <translation>--send-default-secrets 只能与 --write 同用。</translation>
     </message>
+    <message>
+        <source>--port names COM%1 more than once.</source>
+        <translation>--port 多次指定了 COM%1。</translation>
+    </message>
+    <message>
+        <source>With several --port options, --com names the one to write to.</source>
+        <translation>给出多个 --port 时，须用 --com 指定写入哪一个。</translation>
+    </message>
+    <message>
+        <source>The profile &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取配置文件“%1”。</translation>
+    </message>
+    <message>
+        <source>--repeat reads its answers from standard input, which is closed.</source>
+        <translation>--repeat 从标准输入读取回答，但标准输入已关闭。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is missing.</source>
+        <translation>设置文件 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the settings folder cannot be made.</source>
+        <translation>没有写入任何设置：无法创建设置目录。</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
