@@ -209,22 +209,20 @@ private Q_SLOTS:
     }
 
     // The export reads in a spreadsheet: a byte-order mark, a header, one
-    // row per record with every field quoted (quotes doubled), the Chinese
-    // texts as UTF-8.
+    // row per record with every field quoted (quotes doubled) and CR LF, the
+    // time with its offset, the outcome in English, the values as JSON in UTF-8.
     void csv()
     {
-        const QList<WriteRecord> records{Written(false, "yyyyyy"), Written(true, "yn")};
-        const QByteArray csv = HistoryToCsv(records);
-        QVERIFY(csv.startsWith("\xEF\xBB\xBF\""));
-        const QList<QByteArray> rows = csv.mid(3).split('\n');
-        QCOMPARE(rows.size(), 4);  // header, two records, nothing after the last line end
-        QVERIFY(rows[3].isEmpty());
-        for (const QByteArray &row : rows.mid(1, 2)) {
-            QVERIFY(row.endsWith("\"\r"));
-            QVERIFY(row.contains(",\"/dev/ttyUSB1\",\"profile /home/a/车 \"\"1\"\".json\","));
-        }
-        QVERIFY(rows[1].contains(TypedMainPage().text[16].section(u'\n', 0, 0).toUtf8()));
-        QVERIFY(rows[2].contains("COMSMSAH not answered"));
+        const auto at = [](int minute) { return QDateTime(QDate(2026, 12, 7), QTime(10, minute, 2), Qt::OffsetFromUTC, 8 * 3600); };
+        const WriteRecord refused{at(31), "main", {1, "/dev/ttyUSB0", WindowSource()}, true, {}, {}};
+        const WriteRecord written{at(32), "sensor", {2, "/dev/ttyUSB1", ProfileSource("/home/a/车 \"1\".json")}, false,
+                                  {{"COMSMSA8", true}, {"COMSMSAH", false}}, {{"Text1", "后门\r\n\"开\""}}};
+        QCOMPARE(HistoryToCsv({refused, written}),
+                 QByteArray("\xEF\xBB\xBF" R"("time","page","COM","device","source","outcome","blocks","values")" "\r\n"
+                            R"("2026-12-07T10:31:02+08:00","main","COM1","/dev/ttyUSB0","window","refused","","{}")" "\r\n"
+                            R"("2026-12-07T10:32:02+08:00","sensor","COM2","/dev/ttyUSB1","profile /home/a/车 ""1"".json",)"
+                            R"("1/2 answered, COMSMSAH not answered","COMSMSA8 answered; COMSMSAH not answered",)"
+                            R"("{""Text1"":""后门\r\n\""开\""""}")" "\r\n"));
     }
 
 private:

@@ -1,7 +1,8 @@
 // The three windows against a settings directory of their own, with
-// simulated units on pseudo-terminals behind COM1 to COM4: start-up,
-// navigation and exit, the boxes' typing limits, the write buttons end to
-// end, and profiles imported and exported from the main page.
+// pseudo-terminals behind COM1 to COM4 (the simulated unit at the far end
+// where a test writes): start-up, navigation and exit, the boxes' typing
+// limits, the write buttons end to end, and profiles imported and exported
+// from the main page.
 #include "block_layouts.h"
 #include "file_store.h"
 #include "history_log.h"
@@ -12,6 +13,7 @@
 #include "wait_window.h"
 #include "multi_line_box.h"
 #include "profile_transfer.h"
+#include "pseudo_terminal.h"
 #include "serial_link.h"
 #include "test_support.h"
 #include "twips.h"
@@ -105,10 +107,14 @@ class TestPages : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Lines that open and never answer: a test that writes starts a unit.
     void init()
     {
-        for (int k = 0; k < 4; ++k)
-            m_devices << m_units.emplace_back().device();
+        for (PseudoTerminal &line : m_lines) {
+            QString error;
+            QVERIFY2(line.open(&error), qPrintable(error));
+            m_devices << line.devicePath();
+        }
         m_fixture = std::make_unique<PageFixture>(m_devices);
     }
 
@@ -117,6 +123,8 @@ private Q_SLOTS:
         m_fixture.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows go
         m_units.clear();
+        for (PseudoTerminal &line : m_lines)
+            line.close();
         m_devices.clear();
     }
 
@@ -547,6 +555,7 @@ private:
     }
 
     std::deque<LoggedUnit> m_units;
+    PseudoTerminal m_lines[4];
     QStringList m_devices;  // behind COM1 to COM4
     std::unique_ptr<PageFixture> m_fixture;
 };

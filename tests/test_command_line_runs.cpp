@@ -1,101 +1,35 @@
-// Writes through a real serial line, a pseudo-terminal, to the simulated
-// unit. In process, both pages with the cable pulled before, during and after
-// each block, and with a unit that answers garbage, floods the line or
-// answers too late: a block counts as answered only when the unit answered
-// it, the write goes on and says what failed, and the page is stored all the
-// same. Then `alarmcfg` itself on the command line, with its settings and
-// its history in fresh directories and no display: writes, dry runs,
-// profiles, the history, units written one after another, the lines it
-// refuses, and the same blocks and files in every language.
+// `alarmcfg` itself on the command line, with its settings and its history
+// in fresh directories and no display, against the simulated unit on a
+// pseudo-terminal: writes, dry runs, profiles, the history, units written one
+// after another, the exit status of a refused line, and the same blocks and
+// files in every language. (The lines themselves are read in process, in
+// test_command_line_parse.)
 #include "block_layouts.h"
 #include "exchange.h"
+#include "exchange_shorthand.h"
 #include "file_store.h"
-#include "history_format.h"
 #include "history_log.h"
 #include "history_reading.h"
 #include "language.h"
+#include "logged_unit.h"
 #include "page_settings.h"
 #include "profile_transfer.h"
-#include "serial_link.h"
 #include "serial_port.h"
 #include "test_support.h"
-#include "logged_unit.h"
 #include "write_sequences.h"
 
 #include <QtTest>
 #include <csignal>
 #include <unistd.h>
 
-namespace {
-
-// One page: its blocks in sending order, its write, and whether a store holds it.
-struct PageWrite
-{
-    QList<QByteArray> blocks;
-    std::function<WriteResult(Port &, Store &, MessageSink &, WriteView &)> write;
-    std::function<bool(Store &)> holds;
-};
-
-PageWrite MainPageWrite()
-{
-    const MainPageValues values = TypedMainPage();
-    return {MainPageBlocks(values),
-            [values](Port &p, Store &s, MessageSink &m, WriteView &v) { return WriteMainPage(values, p, s, m, v); },
-            [values](Store &store) { return RestoreMainPage(store).values == values; }};
-}
-
-PageWrite SensorPageWrite()
-{
-    const SensorPageValues values = TypedSensorPage();
-    return {SensorPageBlocks(values),
-            [values](Port &p, Store &s, MessageSink &m, WriteView &v) { return WriteSensorPage(values, p, s, m, v); },
-            [values](Store &store) { return RestoreSensorPage(store) == values; }};
-}
-
-// "A2+ AB- A3?": COMSMSA2 answered, COMSMSAB not, COMSMSA3 either way (as in `actual`).
-QStringList Exchanges(const QString &shorthand, const QStringList &actual = {})
-{
-    QStringList lines;
-    for (const QString &exchange : shorthand.split(u' ')) {
-        const QString tag = "COMSMS" + exchange.left(2);
-        const QString seen = actual.value(lines.size());
-        lines << (exchange.endsWith(u'?') && seen.startsWith(tag)
-                      ? seen : tag + (exchange.endsWith(u'+') ? " answered" : " not answered"));
-    }
-    return lines;
-}
-
-// The exchanges when the unit answers the first `answered` blocks and then
-// no more: the second block goes only after an answer to the first.
-QString AnsweredFirst(const QList<QByteArray> &blocks, int answered)
-{
-    QStringList exchanges;
-    for (int k = 0; k < blocks.size(); ++k)
-        if (k != 1 || answered > 0)
-            exchanges << QString::fromLatin1(blocks[k].mid(6, 2)) + (k < answered ? u'+' : u'-');
-    return exchanges.join(u' ');
-}
-
-// The blocks whose tags a shorthand names, in order.
-QList<QByteArray> Named(const QList<QByteArray> &blocks, const QString &shorthand)
-{
-    QList<QByteArray> named;
-    for (const QByteArray &block : blocks)
-        if (shorthand.contains(QString::fromLatin1(block.mid(6, 2))))
-            named << block;
-    return named;
-}
-
-struct Run
+struct Run  // one run of alarmcfg
 {
     int exitCode;
     QStringList out;
     QString err;
 };
 
-}  // namespace
-
-class TestSerialWrites : public QObject
+class TestCommandLineRuns : public QObject
 {
     Q_OBJECT
 
@@ -104,154 +38,6 @@ private Q_SLOTS:
     {
         m_config = std::make_unique<QTemporaryDir>();
         m_state = std::make_unique<QTemporaryDir>();
-    }
-
-    void lineFaults_data()
-    {
-        QTest::addColumn<bool>("sensorPage");
-        QTest::addColumn<QStringList>("unitOptions");
-        QTest::addColumn<int>("pulledAfter");  // the cable is pulled after this many exchanges (0: before the write)
-        QTest::addColumn<QString>("exchanges");
-        QTest::addColumn<int>("received");  // blocks the unit received (-1: each one exchanged)
-        for (const bool sensorPage : {false, true}) {
-            const QList<QByteArray> blocks = (sensorPage ? SensorPageWrite() : MainPageWrite()).blocks;
-            const char *page = sensorPage ? "sensor" : "main";
-            QTest::addRow("%s: unplugged before the write", page) << sensorPage << QStringList() << 0
-                                                                  << AnsweredFirst(blocks, 0) << 0;
-            for (int k = 1; k <= blocks.size(); ++k) {
-                QTest::addRow("%s: the unit unplugs at block %d", page, k)
-                    << sensorPage << QStringList{"--unplug-after", QString::number(k)} << -1 << AnsweredFirst(blocks, k - 1) << k;
-                QTest::addRow("%s: unplugged after block %d", page, k) << sensorPage << QStringList() << k
-                                                                        << AnsweredFirst(blocks, k) << k;
-            }
-        }
-        // Control characters a line might act on (CR, LF, XON, XOFF, ^C, ^D, DEL), 00, FF, and a tag.
-        const QString garbage = QStringLiteral("000d0a111303047fff434f4d534d534132");
-        QTest::newRow("garbage, then silence") << false << QStringList{"--answer-hex", garbage, "--silent-for", "COMSMSA3"}
-                                               << -1 << "A2+ AB+ A3- A7+ A5+ A4+" << -1;
-        QTest::newRow("beyond the receive buffer, then silence")
-            << false << QStringList{"--answer-bytes", "5000", "--silent-for", "COMSMSA3"} << -1 << "A2+ AB+ A3- A7+ A5+ A4+"
-            << -1;
-        QTest::newRow("beyond the receive buffer, then silence for the last")
-            << false << QStringList{"--answer-bytes", "5000", "--silent-for", "COMSMSA4"} << -1 << "A2+ AB+ A3+ A7+ A5+ A4-"
-            << -1;
-        // "OK" CR LF at line speed: its tail is still arriving when COMSMSAH goes.
-        QTest::newRow("four-byte answers at line speed, then silence")
-            << true << QStringList{"--pace", "--answer-hex", "4f4b0d0a", "--silent-for", "COMSMSAH"} << -1 << "A8+ AH-"
-            << -1;
-        // An answer after the poll limit does not save its block. (It may arrive
-        // while the next block waits and count for that one: answers carry
-        // nothing that tells which block they belong to.)
-        QTest::newRow("late answers: main") << false << QStringList{"--delay", "1500"} << -1 << "A2- A3? A7? A5? A4?" << -1;
-    }
-
-    // Any bytes answer a block and are dropped with it: none of them, however
-    // many, answers the next block. Without an answer, or with the cable
-    // gone, a block fails with one message and the write goes on; the write
-    // is reported failed, and the page is stored all the same. With the cable
-    // gone, the next write fails block by block and still stores.
-    void lineFaults()
-    {
-        QFETCH(bool, sensorPage);
-        QFETCH(QStringList, unitOptions);
-        QFETCH(int, pulledAfter);
-        QFETCH(QString, exchanges);
-        QFETCH(int, received);
-        const PageWrite page = sensorPage ? SensorPageWrite() : MainPageWrite();
-        LoggedUnit unit(unitOptions);
-        SerialPort port;
-        QCOMPARE(port.open(unit.device()), QString());
-        MemoryStore store;
-        RecordingMessages messages;
-        RecordingView view;
-        view.afterExchange = [&](int exchanged) {
-            if (exchanged == pulledAfter)
-                unit.unplug();
-        };
-        if (pulledAfter == 0)
-            unit.unplug();
-        QCOMPARE(page.write(port, store, messages, view).succeeded(), !exchanges.contains(u'-'));
-        QCOMPARE(view.exchanges, Exchanges(exchanges, view.exchanges));
-        QCOMPARE(messages.texts.size(), view.exchanges.filter(QStringLiteral(" not answered")).size());
-        const QList<QByteArray> named = Named(page.blocks, exchanges);
-        QCOMPARE(unit.takeBytes(), named.mid(0, received < 0 ? named.size() : received));
-        QVERIFY(page.holds(store));
-
-        unit.unplug();
-        view.exchanges.clear();
-        MemoryStore next;
-        QVERIFY(!page.write(port, next, messages, view).succeeded());
-        QCOMPARE(view.exchanges, Exchanges(AnsweredFirst(page.blocks, 0)));
-        QVERIFY(unit.takeBytes().isEmpty());
-        QVERIFY(page.holds(next));
-    }
-
-    void idleChatter_data()
-    {
-        QTest::addColumn<int>("chatterBytes");
-        QTest::addColumn<bool>("eventLoop");
-        QTest::newRow("10 MB while the event loop runs") << 10'000'000 << true;
-        QTest::newRow("three buffers' worth while none runs") << 3000 << false;
-    }
-
-    // A device that talks while no write runs: through the event loop its
-    // bytes are dropped as they come; without one they wait in the driver.
-    // The receive buffer never holds more than 1024 of them, and the next
-    // blocks count only their own answers.
-    void idleChatter()
-    {
-        QFETCH(int, chatterBytes);
-        QFETCH(bool, eventLoop);
-        LoggedUnit unit({"--chatter", QString::number(chatterBytes), "--silent-for", "COMSMSA3"});
-        SerialPort port;
-        QCOMPARE(port.open(unit.device()), QString());
-        qint64 mostBuffered = 0;
-        if (eventLoop) {
-            QTimer watch;
-            connect(&watch, &QTimer::timeout, [&] { mostBuffered = qMax(mostBuffered, port.bufferedBytes()); });
-            watch.start(0);
-            QTRY_VERIFY_WITH_TIMEOUT(unit.chatterSent(), 30000);
-        } else {
-            for (QDeadlineTimer deadline(30000); !unit.chatterSent() && !deadline.hasExpired();)
-                QTest::qSleep(10);
-            mostBuffered = port.bytesWaiting();  // fills the buffer from the driver
-        }
-        QVERIFY2(mostBuffered <= 1024, qPrintable(QString::number(mostBuffered)));
-        const MainPageValues values = TypedMainPage();
-        const QList<QByteArray> blocks = {BuildBlock(BlockLayoutOf("COMSMSA3"), values), BuildBlock(BlockLayoutOf("COMSMSA5"), MainPageValues{})};
-        RecordingMessages messages;
-        QVERIFY(!ExchangeBlock(port, blocks[0], messages));
-        QVERIFY(ExchangeBlock(port, blocks[1], messages));
-        QCOMPARE(unit.takeBytes(), blocks);
-    }
-
-    void refusalNamesTheSelectedOption_data()
-    {
-        QTest::addColumn<int>("com");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("a device that does not open") << 2 << "/nonexistent/ttyS9";
-        QTest::newRow("an option without a device") << 3 << "COM3";
-    }
-
-    // With COM1 open, another option is selected and its port does not open:
-    // the refusal of the next write names that option's device, or the option.
-    void refusalNamesTheSelectedOption()
-    {
-        QFETCH(int, com);
-        QFETCH(QString, named);
-        LoggedUnit unit;
-        ComPortMap map;
-        map.setOverride(1, unit.device());
-        map.setOverride(2, QStringLiteral("/nonexistent/ttyS9"));
-        SerialLink link(map, [] { return QList<SerialPortFacts>(); });  // COM3: no device, whatever the machine has
-        QCOMPARE(link.select(1), QString());
-        QVERIFY(!link.select(com).isEmpty());
-        MemoryStore store;
-        RecordingMessages messages;
-        RecordingView view;
-        QVERIFY(WriteSensorPage(TypedSensorPage(), link.port(), store, messages, view).refused);
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY2(messages.texts[0].contains("（" + named + "）"), qPrintable(messages.texts[0]));
     }
 
     void commandLineWrite_data()
@@ -346,22 +132,24 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(int, shown);
         HistoryLog log(historyPath());
-        QList<WriteRecord> written;
+        QStringList expected;
         for (int k = 0; k < records; ++k) {
             WriteResult result;
             result.blocks = {{"COMSMSA8", true}, {"COMSMSAH", k % 2 == 0}};
-            written << SensorPageRecord(TypedSensorPage(), result, {1 + k % 4, QStringLiteral("/dev/ttyUSB%1").arg(k), {}});
-            QCOMPARE(log.append(written.constLast()), QString());
+            const QString device = QStringLiteral("/dev/ttyUSB%1").arg(k);
+            WriteRecord record = SensorPageRecord(TypedSensorPage(), result, {1 + k % 4, device, WindowSource()});
+            record.time = QDateTime(QDate(2026, 12, 7), QTime(10, k, 0));
+            QCOMPARE(log.append(record), QString());
+            const QString outcome = k % 2 == 0 ? "2/2 answered" : "1/2 answered, COMSMSAH not answered";
+            expected << QStringLiteral("2026-12-07 10:%1:00  sensor  COM%2 %3  %4  window")
+                            .arg(QString::number(k).rightJustified(2, u'0'), QString::number(1 + k % 4), device, outcome);
         }
         if (records == 0)
             QVERIFY(QDir().mkpath(QFileInfo(historyPath()).path()) && QFile(historyPath()).open(QIODevice::WriteOnly));
         const Run run = alarmcfg(arguments);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QString());
-        QStringList expected;
-        for (const WriteRecord &record : written.mid(written.size() - shown))
-            expected << FormatHistoryLine(record);
-        QCOMPARE(run.out, expected);
+        QCOMPARE(run.out, expected.mid(records - shown));
         QCOMPARE(QDir(m_state->path()).isEmpty(), records < 0);
     }
 
@@ -421,40 +209,47 @@ private Q_SLOTS:
 
     void comChoice_data()
     {
+        QTest::addColumn<QStringList>("stored");     // key, value, key, value ...
         QTest::addColumn<QStringList>("arguments");  // UNIT: the unit's device
         QTest::addColumn<int>("com");                // the option written to
         QTest::addColumn<int>("received");           // blocks the unit received
         const QString missing = QStringLiteral("/dev/alarmcfg-no-such-device");
-        QTest::newRow("a single --port selects its option") << QStringList{"--port", "COM1=UNIT"} << 1 << 6;
-        QTest::newRow("--com wins") << QStringList{"--com", "3", "--port", "COM3=UNIT", "--port", "COM1=" + missing}
+        const QStringList com2{"Option2", "True"};
+        QTest::newRow("a single --port selects its option") << com2 << QStringList{"--port", "COM1=UNIT"} << 1 << 6;
+        QTest::newRow("--com wins") << com2 << QStringList{"--com", "3", "--port", "COM3=UNIT", "--port", "COM1=" + missing}
                                     << 3 << 6;
     }
 
-    // With COM2 stored, a write goes to the option --com or a single --port
-    // names, and stores no COM choice.
+    // A write goes to the option --com or a single --port names, or else to
+    // the stored one, and stores no COM choice.
     void comChoice()
     {
+        QFETCH(QStringList, stored);
         QFETCH(QStringList, arguments);
         QFETCH(int, com);
         QFETCH(int, received);
         LoggedUnit unit;
-        FileStore store = settings({"Option2", "True"});
-        const Run run = alarmcfg(QStringList{"--write", "main", "--send-default-secrets"} + arguments.replaceInStrings("UNIT", unit.device()));
+        const FileStore store = settings(stored);
+        const Run run = alarmcfg(QStringList{"--write", "main", "--send-default-secrets"}
+                                 + arguments.replaceInStrings("UNIT", unit.device()));
         QCOMPARE(run.exitCode, received > 0 ? 0 : 1);
         QTRY_COMPARE(unit.bytes().size(), received);
         const QList<WriteRecord> records = ReadHistory(historyPath()).records;
         QCOMPARE(records.size(), 1);
         QCOMPARE(records[0].origin.com, com);
-        QCOMPARE(store.read(QStringLiteral("Option2")), QStringLiteral("True"));
-        for (const char *option : {"Option1", "Option3", "Option4"})
-            QVERIFY(!QFileInfo::exists(store.filePath(QLatin1String(option))));
+        for (const QString option : {"Option1", "Option2", "Option3", "Option4"}) {
+            const qsizetype k = stored.indexOf(option);
+            QCOMPARE(ReadBytes(store.filePath(option)), k < 0 ? "<unreadable>" : stored[k + 1].toLatin1() + "\r\n");
+        }
     }
 
     void listPorts_data()
     {
         QTest::addColumn<bool>("heldHere");
-        QTest::newRow("held by the unit's own side") << false;
-        QTest::newRow("locked by this test") << true;
+        QTest::addColumn<bool>("throughLink");  // COM1 names a link to the device
+        QTest::newRow("held by the unit's own side") << false << false;
+        QTest::newRow("locked by this test") << true << false;
+        QTest::newRow("held by the unit, named through a link") << false << true;
     }
 
     // `--list-ports` needs no display and opens nothing; a pseudo-terminal
@@ -462,16 +257,19 @@ private Q_SLOTS:
     void listPorts()
     {
         QFETCH(bool, heldHere);
-        LoggedUnit unit;
+        QFETCH(bool, throughLink);
+        const QString link = m_state->filePath(QStringLiteral("usb-1a86_USB_Serial-if00-port0"));  // as in /dev/serial/by-id
+        LoggedUnit unit(throughLink ? QStringList{"--link", link} : QStringList());
+        const QString device = throughLink ? link : unit.device();
         SerialPort port;
         if (heldHere)
-            QCOMPARE(port.open(unit.device()), QString());
-        const Run run = alarmcfg({"--list-ports", "--port", "COM1=" + unit.device(), "--port",
+            QCOMPARE(port.open(device), QString());
+        const Run run = alarmcfg({"--list-ports", "--port", "COM1=" + device, "--port",
                                   "COM3=/dev/alarmcfg-no-such-device"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.size() >= 4);
         const QString holder = heldHere ? QStringLiteral("(pid %1)").arg(getpid()) : QStringLiteral("alarmcfg-unit (pid");
-        QVERIFY2(run.out[0].startsWith("COM1  " + unit.device()) && run.out[0].contains("read/write: yes")
+        QVERIFY2(run.out[0].startsWith("COM1  " + device) && run.out[0].contains("read/write: yes")
                      && run.out[0].contains("in use: yes") && run.out[0].contains(holder),
                  qPrintable(run.out[0]));
         QVERIFY2(run.out[2].startsWith("COM3  /dev/alarmcfg-no-such-device") && run.out[2].contains("no such device"),
@@ -578,52 +376,32 @@ private Q_SLOTS:
     void malformedCommandLines_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("--export \"\"") << QStringList{"--export", ""};
-        QTest::newRow("--export=") << QStringList{"--export="};
-        QTest::newRow("--import \"\"") << QStringList{"--import", ""};
-        QTest::newRow("--profile \"\"") << QStringList{"--write", "main", "--profile", ""};
-        QTest::newRow("-- --write") << QStringList{"--", "--write", "main"};
-        QTest::newRow("-- -hello") << QStringList{"--", "-hello"};
-        QTest::newRow("--password -v") << QStringList{"--password", "-v"};
-        QTest::newRow("--dry-run alone") << QStringList{"--dry-run"};
-        QTest::newRow("--profile alone") << QStringList{"--profile", "car.json"};
-        QTest::newRow("--write twice") << QStringList{"--write", "main", "--write", "sensor"};
-        QTest::newRow("unknown option") << QStringList{"--writ", "main"};
-        QTest::newRow("argument after --write") << QStringList{"--write", "main", "sensor"};
-        QTest::newRow("no such profile to open") << QStringList{"car.json"};
-        QTest::newRow("a folder to open") << QStringList{"."};
-        QTest::newRow("--simulate with --write") << QStringList{"--write", "all", "--simulate"};
-        QTest::newRow("--history not a number") << QStringList{"--history", "abc"};
-        QTest::newRow("--history=x") << QStringList{"--history=x"};
-        QTest::newRow("--history 0") << QStringList{"--history", "0"};
-        QTest::newRow("--lang fr") << QStringList{"--lang", "fr"};
-        QTest::newRow("--lang twice") << QStringList{"--lang", "en", "--lang", "zh"};
-        QTest::newRow("--history beyond any number") << QStringList{"--history", "99999999999"};
-        QTest::newRow("--history twice") << QStringList{"--history", "--history", "2"};
-        QTest::newRow("--history with --write") << QStringList{"--write", "main", "--history", "3"};
-        QTest::newRow("--repeat alone") << QStringList{"--repeat"};
-        QTest::newRow("--repeat with --export") << QStringList{"--export", "car.json", "--repeat"};
-        QTest::newRow("--repeat with --dry-run") << QStringList{"--write", "main", "--dry-run", "--repeat"};
-        QTest::newRow("--password without --include-password")
-            << QStringList{"--export", "car.json", "--password", "天下太平"};
-        QTest::newRow("--com 5") << QStringList{"--write", "main", "--com", "5"};
-        QTest::newRow("--com not a number") << QStringList{"--write", "main", "--com", "one"};
-        QTest::newRow("--com without --write") << QStringList{"--com", "2"};
-        QTest::newRow("--list-ports with --write") << QStringList{"--list-ports", "--write", "main"};
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("chinese");  // the refusal's language
+        QTest::newRow("unknown option") << QStringList{"--writ", "main"} << "en_US.UTF-8" << false;
+        QTest::newRow("--lang zh in an English locale") << QStringList{"--lang", "zh", "--write", "all", "--simulate"}
+                                                        << "en_US.UTF-8" << true;
+        QTest::newRow("--lang en in a Chinese locale")
+            << QStringList{"--lang", "en", "--write", "main", "--dry-run", "--repeat"} << "zh_CN.UTF-8" << false;
         QTest::newRow("exported password not four Chinese characters")
-            << QStringList{"--export", "car.json", "--include-password", "--password", "天下太"};
+            << QStringList{"--export", "car.json", "--include-password", "--password", "天下太"} << "en_US.UTF-8" << false;
     }
 
-    // A malformed line is refused with one line on stderr and status 2,
-    // before any port or file is opened, and without a display.
+    // A malformed line is refused with one line on stderr, in the language
+    // --lang chooses, and status 2, before any port or file is opened, and
+    // without a display.
     void malformedCommandLines()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(bool, chinese);
         LoggedUnit unit;
-        const Run run = alarmcfg(QStringList{"--port", "COM1=" + unit.device()} + arguments);
+        const Run run = alarmcfg(QStringList{"--port", "COM1=" + unit.device()} + arguments, {}, environment(locale));
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(!run.err.trimmed().isEmpty() && !run.err.trimmed().contains(u'\n'), qPrintable(run.err));
+        const bool hasChinese = std::any_of(run.err.cbegin(), run.err.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+        QVERIFY2(hasChinese == chinese, qPrintable(run.err));
         QVERIFY(unit.bytes().isEmpty());
         QVERIFY(QDir(m_config->path()).isEmpty());
         QVERIFY(QDir(m_state->path()).isEmpty());
@@ -686,40 +464,22 @@ private Q_SLOTS:
         QVERIFY(files[0].contains(QStringLiteral("history")) && files[0].size() > 1);
     }
 
-    // The command line's own messages follow --lang, whatever the locale.
-    void refusalInChosenLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("chinese");
-        QTest::newRow("zh") << "zh" << true;
-        QTest::newRow("en") << "en" << false;
-    }
-
-    void refusalInChosenLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(bool, chinese);
-        for (const QString &locale : {QStringLiteral("en_US.UTF-8"), QStringLiteral("zh_CN.UTF-8")}) {
-            const Run run = alarmcfg({"--lang", language, "--write", "everything"}, {}, environment(locale));
-            QCOMPARE(run.exitCode, 2);
-            const bool hasChinese = std::any_of(run.err.cbegin(), run.err.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
-            QVERIFY2(hasChinese == chinese, qPrintable(run.err));
-        }
-    }
-
+    // A dry run prints each block as its tag and its bytes in upper-case hex: here
+    // a first run's defaults (no numbers: FF digits; SMS and call: 00) and the password.
     void dryRunOpensNoPort()
     {
         const Run run = alarmcfg({"--write", "main", "--dry-run", "--password", "天下太平",
                                   "--port", "COM1=/nonexistent/device"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(QDir(m_config->path()).isEmpty());  // a dry run creates nothing, not even defaults
-        FileStore store = settings();
-        MainPageValues values = RestoreMainPage(store).values;
-        values.text[15] = QStringLiteral("天下太平");
-        QStringList expected;
-        for (const QByteArray &block : MainPageBlocks(values))
-            expected << QString::fromLatin1(block.left(8) + ' ' + block.toHex().toUpper());
-        QCOMPARE(run.out, expected);
+        QCOMPARE(run.out.size(), 6);
+        QVERIFY2(run.out[0].startsWith("COMSMSA2 434F4D534D534132") && run.out[0].size() == 9 + 2 * 248, qPrintable(run.out[0]));
+        QVERIFY2(run.out[1].startsWith("COMSMSAB 434F4D534D534142") && run.out[1].size() == 9 + 2 * 249, qPrintable(run.out[1]));
+        QCOMPARE(run.out[2], "COMSMSA3 434F4D534D534133" + QString(98, u'F'));
+        QVERIFY2(run.out[3].startsWith("COMSMSA7 434F4D534D534137") && run.out[3].contains("59294E0B592A5E73"),
+                 qPrintable(run.out[3]));  // 天下太平 in UTF-16
+        QCOMPARE(run.out[4], "COMSMSA5 434F4D534D534135" + QString(32, u'0'));
+        QCOMPARE(run.out[5], "COMSMSA4 434F4D534D534134" + QString(100, u'F') + "00");
         QVERIFY(run.err.isEmpty());
     }
 
@@ -837,5 +597,5 @@ private:
     std::unique_ptr<QTemporaryDir> m_state;
 };
 
-QTEST_GUILESS_MAIN(TestSerialWrites)
-#include "test_serial_writes.moc"
+QTEST_GUILESS_MAIN(TestCommandLineRuns)
+#include "test_command_line_runs.moc"
