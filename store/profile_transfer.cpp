@@ -5,6 +5,8 @@
 Profile ProfileFromStore(Store &store)
 {
     const HeldStore held(store);
+    if (!held.held())
+        return {};
     return {RestoreMainPage(store).values, RestoreSensorPage(store), false};
 }
 

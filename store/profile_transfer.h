@@ -9,7 +9,7 @@
 
 // The stored settings as a profile (missing files are created with their
 // defaults, as at any load), read while the store is held. A store another
-// instance keeps gives the defaults, with the failure in its errors.
+// instance keeps gives an empty profile, with the failure in its errors.
 Profile ProfileFromStore(Store &store);
 
 // A profile's settings put into the store as a write of both pages would
