@@ -24,6 +24,7 @@ QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 FileStore::FileStore(QString directory) : m_directory(std::move(directory)) {}
 
+FileStore::FileStore(FileStore &&) noexcept = default;
 FileStore::~FileStore() = default;
 
 QString FileStore::defaultDirectory()

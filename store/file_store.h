@@ -13,6 +13,7 @@ class FileStore : public Store
 {
 public:
     explicit FileStore(QString directory);
+    FileStore(FileStore &&) noexcept;
     ~FileStore() override;
 
     // \woclc1k on the current drive on Windows, where existing installations
