@@ -24,6 +24,13 @@ public:
         takeFailures();
         return value;
     }
+    bool hold() override
+    {
+        const bool held = m_stored.hold();
+        takeFailures();
+        return held;
+    }
+    void release() override { m_stored.release(); }
     // Nothing is to be stored through this view: not storing is success.
     bool write(const QString &, const QString &) override { return true; }
 

@@ -3,6 +3,7 @@
 #include "excerpt.h"
 #include "field_encoding.h"
 #include "page_fields.h"
+#include "settings_file.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -61,7 +62,10 @@ void CheckText(QList<ValidationProblem> &problems, const Field &field, const QSt
     const QString control = field.controlName();
     const QString label = field.labelText();
     const int maxLength = field.maxLength;
-    if (text.contains(QChar(kTextEnd))) {
+    if (field.type == FieldType::OneLineText && HasLineBreak(text)) {
+        problems.append({control, QStringLiteral("one-line text holds a line break"),
+                         QCoreApplication::translate("Validation", "%1“%2”含有换行，此项只能有一行。").arg(label, Excerpt(text))});
+    } else if (text.contains(QChar(kTextEnd))) {
         problems.append({control, QStringLiteral("text holds U+FFFF, which ends a text field"),
                          QCoreApplication::translate("Validation", "%1含有报警器无法接收的字符U+FFFF。").arg(label)});
     } else if (const std::optional<ushort> unit = LoneSurrogate(text)) {
@@ -97,23 +101,41 @@ std::vector<const Field *> TextFieldsInPageOrder(const FieldTable &table)
     return fields;
 }
 
+// What the store keeps must come back from it unchanged: the value the page
+// shows again and a later write sends are the ones validated now.
+void CheckStorable(QList<ValidationProblem> &problems, const Field &field, const QString &value)
+{
+    if (!FormatSettingsFile(value))
+        problems.append({field.controlName(), QStringLiteral("text the settings file cannot hold unchanged"),
+                         QCoreApplication::translate("Validation", "%1“%2”含有无法原样保存的字符或字符组合（如空字符U+0000），请修改。")
+                             .arg(field.labelText(), Excerpt(value))});
+}
+
 template<typename Values>
 QList<ValidationProblem> Validate(const FieldTable &table, const Values &values)
 {
     QList<ValidationProblem> problems;
     for (const Field *field : TextFieldsInPageOrder(table)) {
         const QString &value = values.text[field->number()];
+        const qsizetype before = problems.size();
         if (field->isRewritePassword())
             CheckPassword(problems, *field, value);
         else if (field->type == FieldType::PhoneNumber)
             CheckPhoneNumber(problems, *field, value);
         else
             CheckText(problems, *field, value);
+        if (problems.size() == before && !field->isRewritePassword())
+            CheckStorable(problems, *field, value);
     }
     return problems;
 }
 
 }  // namespace
+
+bool HasLineBreak(const QString &text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
 
 bool IsValidRewritePassword(const QString &password)
 {

@@ -14,12 +14,16 @@ struct ValidationProblem
 };
 
 // Every problem of the page, in the order of its fields; empty when the page
-// can be written exactly as typed.
+// can be written exactly as typed, and every stored field comes back from the
+// store unchanged. A one-line field holds no line break.
 QList<ValidationProblem> ValidateMainPage(const MainPageValues &values);
 QList<ValidationProblem> ValidateSensorPage(const SensorPageValues &values);
 
 // One message listing every problem, for a single message box or stderr.
 QString DescribeProblems(const QList<ValidationProblem> &problems);
+
+// Whether the text holds a CR or a LF, which no one-line field carries.
+bool HasLineBreak(const QString &text);
 
 // True when the text is exactly as many Chinese characters as the rewrite
 // password has (four).

@@ -53,14 +53,15 @@ QString MakeOwnerOnlyPath(const QString &folder)
 }
 
 // Appends `line` with one write. Only a regular file is written: a FIFO or a
-// device in its place neither blocks the open nor takes the line.
+// device in its place neither blocks the open nor takes the line, and a
+// symbolic link is not followed to the file it names.
 QString AppendLine(const QString &path, const QByteArray &line)
 {
 #ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR);
+                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
     if (fd < 0)
-        return qt_error_string(errno);
+        return errno == ELOOP ? QCoreApplication::translate("History", "a symbolic link, not a regular file") : qt_error_string(errno);
     struct stat status{};
     QString problem;
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
@@ -72,6 +73,8 @@ QString AppendLine(const QString &path, const QByteArray &line)
     return problem;
 #else
     QFile file(path);
+    if (QFileInfo(path).isSymLink())
+        return QCoreApplication::translate("History", "a symbolic link, not a regular file");
     if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
         return QCoreApplication::translate("History", "not a regular file");
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,

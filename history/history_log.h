@@ -21,6 +21,7 @@ public:
 
     // Writes the record as one whole line with one write, creating the file
     // (owner read and write only) and its folder (owner only) when missing.
+    // Only a regular file takes the line: a symbolic link is not followed.
     // Returns the reason it could not, empty on success.
     QString append(const WriteRecord &record);
 

@@ -482,6 +482,11 @@ bool MainPage::importProfile(const QString &path)
 
 bool MainPage::exportProfile(const QString &path, bool includePassword)
 {
+    const HeldStore held(m_store);
+    if (!held.held()) {
+        ReportStoreErrors(m_store, m_messages, StoreAction::Read);
+        return false;
+    }
     const Profile profile{values(), RestoreSensorPage(m_store), includePassword};
     ReportStoreErrors(m_store, m_messages, StoreAction::Read);
     const QString error = ExportProfile(path, profile);

@@ -3,6 +3,7 @@
 #include "field_encoding.h"
 #include "page_style.h"
 #include "twips.h"
+#include "validation.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -44,7 +45,10 @@ std::pair<int, int> CommonEnds(const QString &before, const QString &after)
 }  // namespace
 
 TypingLimit::TypingLimit(QLineEdit *box, Fits fits)
-    : QValidator(box), m_box(box), m_fits(std::move(fits)), m_previous(box->text())
+    // A QLineEdit keeps the line breaks of a paste, showing them as blanks.
+    : QValidator(box), m_box(box),
+      m_fits([fits = std::move(fits)](const QString &text) { return !HasLineBreak(text) && fits(text); }),
+      m_previous(box->text())
 {
     box->setValidator(this);
     connect(box, &QLineEdit::textChanged, this, &TypingLimit::textChanged);

@@ -8,11 +8,12 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-// Keeps typing within what the unit can hold. A change that leaves the box
-// holding a value that fits is taken. Of a change that does not fit (a long
-// paste), the longest start of the inserted text that fits is taken and the
-// rest left out, which changeTaken() then tells; a change that cannot fit at all
-// is refused, unless it shortens the text. A value the program sets (one
+// Keeps typing within what the unit can hold, on one line. A change that
+// leaves the box holding a value that fits is taken. Of a change that does
+// not fit (a long paste, or one with a line break, which never fits), the
+// longest start of the inserted text that fits is taken and the rest left
+// out, which changeTaken() then tells; a change that cannot fit at all is
+// refused, unless it shortens the text. A value the program sets (one
 // loaded from the store) is shown whole even when it does not fit, and can be
 // mended step by step; the validation of the write names it.
 class TypingLimit : public QValidator

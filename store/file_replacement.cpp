@@ -63,7 +63,9 @@ Staged Stage(const QString &target, const QByteArray &bytes, std::optional<QFile
     if (!opened)
         return {{}, file.errorString()};
     QString error;
-    if (!permissions && QFileInfo::exists(target) && !file.setPermissions(QFileInfo(target).permissions()))
+    // Set again once open: the creation's permissions lose what the umask masks.
+    if (!file.setPermissions(permissions ? *permissions : QFileInfo(target).permissions())
+        && (permissions || QFileInfo::exists(target)))
         error = file.errorString();
     // Unbuffered, so a short write (a full disk) shows in the count that write() returns.
     else if (const qint64 written = file.write(bytes); written != bytes.size())

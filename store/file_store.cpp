@@ -3,6 +3,7 @@
 #include "bounded_read.h"
 #include "file_replacement.h"
 #include "settings_file.h"
+#include "settings_lock.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,12 +15,17 @@ namespace {
 
 constexpr char kDirectoryName[] = "woclc1k";
 constexpr char kExtension[] = ".cck";
+// Long enough for any write of another instance, short enough to wait out.
+constexpr int kLockWaitMs = 2000;
 
 QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
 FileStore::FileStore(QString directory) : m_directory(std::move(directory)) {}
+
+FileStore::FileStore(FileStore &&) noexcept = default;
+FileStore::~FileStore() = default;
 
 QString FileStore::defaultDirectory()
 {
@@ -51,6 +57,10 @@ void FileStore::ensureDirectory()
             addError(QCoreApplication::translate("FileStore", "无法创建设置目录 %1").arg(Native(m_directory)));
         return;
     }
+    // Another instance may be staging its files right now.
+    const HeldStore held(*this);
+    if (!held.held())
+        return;
     const QDir directory(m_directory);
     // Regular files only: a link or a folder of that name is nothing a write left.
     for (const QString &name : directory.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
@@ -93,6 +103,9 @@ bool FileStore::writeAll(const StoredValues &values)
             addError(QCoreApplication::translate("FileStore", "这%1个设置文件都没有保存，原有的设置保持不变").arg(values.size()));
         return false;
     };
+    const HeldStore held(*this);
+    if (!held.held())
+        return false;  // hold() said why; nothing was stored
     QList<FileReplacement> files;
     for (const auto &[key, value] : values) {
         const std::optional<QByteArray> bytes = FormatSettingsFile(value);
@@ -103,4 +116,24 @@ bool FileStore::writeAll(const StoredValues &values)
     if (const std::optional<ReplacementFailure> failure = ReplaceFiles(files, kOwnerOnly))
         return report(failure->path, failure->reason);
     return true;
+}
+
+bool FileStore::hold()
+{
+    if (m_holds == 0) {
+        auto lock = std::make_unique<SettingsLock>(m_directory, kLockWaitMs);
+        if (lock->state() == SettingsLock::State::Busy) {
+            addError(QCoreApplication::translate("FileStore", "设置正由另一个 alarmcfg 窗口或命令使用，请稍后再试"));
+            return false;
+        }
+        m_lock = std::move(lock);
+    }
+    ++m_holds;
+    return true;
+}
+
+void FileStore::release()
+{
+    if (--m_holds == 0)
+        m_lock.reset();
 }

@@ -2,6 +2,10 @@
 
 #include "store.h"
 
+#include <memory>
+
+class SettingsLock;
+
 // The settings directory: one file <key>.cck per field, holding the value
 // and CR LF, in GB18030 (the same bytes as GBK for every character GBK has,
 // and able to hold every other character too).
@@ -9,6 +13,8 @@ class FileStore : public Store
 {
 public:
     explicit FileStore(QString directory);
+    FileStore(FileStore &&) noexcept;
+    ~FileStore() override;
 
     // \woclc1k on the current drive on Windows, where existing installations
     // keep their files; elsewhere woclc1k in the user's configuration
@@ -20,7 +26,7 @@ public:
 
     // Creates the directory, open to its owner only, when it is missing; in
     // one that exists, removes the temporary files of writes that were cut
-    // off ("k1.cck.AbCdEf"), and nothing else.
+    // off ("k1.cck.AbCdEf"), and nothing else, while it holds the directory.
     void ensureDirectory() override;
     bool contains(const QString &key) override;
     // The file up to its final line end, so a multi-line text comes back
@@ -33,8 +39,16 @@ public:
     bool write(const QString &key, const QString &value) override;
     // Every file is written to its temporary file first, and all are renamed
     // only when all were written: a failure leaves every file as it was.
+    // Holds the directory meanwhile.
     bool writeAll(const StoredValues &values) override;
+    // Through the lock file in the directory, waiting up to two seconds for
+    // another instance. Where no lock can be made (no directory yet, a
+    // read-only one) the store goes on without: nothing can be stored there.
+    bool hold() override;
+    void release() override;
 
 private:
     QString m_directory;
+    std::unique_ptr<SettingsLock> m_lock;
+    int m_holds = 0;
 };

@@ -15,11 +15,14 @@ QString FirstLine(const QString &text)
     return text;
 }
 
-// The field's value in its stored text: the first line only, unless the field has many.
+// The field's value in its stored text: an option or a check box takes the
+// first line. A text comes back whole: a one-line field holding a line break
+// is then refused by the write's validation, rather than shown as its first
+// line while the store keeps another value.
 std::optional<QString> ReadField(Store &store, const Field &field)
 {
     const std::optional<QString> text = store.read(field.settingsKey());
-    return text && field.type != FieldType::MultiLineText ? FirstLine(*text) : text;
+    return text && !field.isText() ? FirstLine(*text) : text;
 }
 
 // The stored value of a field; a missing file is first written with the default.

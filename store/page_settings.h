@@ -13,8 +13,9 @@ struct MainPageSettings
 };
 
 // Restores every field in its order, writing a missing file with the field's
-// default first. The SMS texts take every line of their file, every other
-// field its first line. A file that cannot be read or does not convert gives
+// default first. A text field takes every line of its file (validation
+// refuses a line break in a one-line field), an option or the check box its
+// first line. A file that cannot be read or does not convert gives
 // the default; the failure is left in the store's errors.
 MainPageSettings RestoreMainPage(Store &store);
 SensorPageValues RestoreSensorPage(Store &store);

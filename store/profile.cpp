@@ -252,9 +252,8 @@ ProfileParse ReadProfileFile(const QString &path)
     return parse;
 }
 
-QString WriteProfileFile(const QString &path, const QByteArray &json, bool secret)
+QString WriteProfileFile(const QString &path, const QByteArray &json)
 {
-    const std::optional<ReplacementFailure> failure =
-        ReplaceFiles({{path, json}}, secret ? std::optional(kOwnerOnly) : std::nullopt);
+    const std::optional<ReplacementFailure> failure = ReplaceFiles({{path, json}}, kOwnerOnly);
     return failure ? failure->reason : QString();
 }

@@ -36,6 +36,6 @@ ProfileParse ParseProfile(const QByteArray &json);
 ProfileParse ReadProfileFile(const QString &path);
 // Written atomically; returns the reason on failure, empty on success. A path
 // that is no regular file (a device such as /dev/null, a FIFO, a folder) is
-// refused, never replaced. A `secret` profile (one with the password) is
+// refused, never replaced. Every profile holds the pass phrases: it is
 // readable by its owner alone (0600) from the moment it exists.
-QString WriteProfileFile(const QString &path, const QByteArray &json, bool secret = false);
+QString WriteProfileFile(const QString &path, const QByteArray &json);

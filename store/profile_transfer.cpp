@@ -4,6 +4,9 @@
 
 Profile ProfileFromStore(Store &store)
 {
+    const HeldStore held(store);
+    if (!held.held())
+        return {};
     return {RestoreMainPage(store).values, RestoreSensorPage(store), false};
 }
 
@@ -17,12 +20,13 @@ ProfileParse ImportProfile(const QString &path, Store &store)
     ProfileParse parse = ReadProfileFile(path);
     if (parse.profile) {
         store.ensureDirectory();
-        StoreProfile(store, *parse.profile);
+        if (const HeldStore held(store); held.held())
+            StoreProfile(store, *parse.profile);
     }
     return parse;
 }
 
 QString ExportProfile(const QString &path, const Profile &profile)
 {
-    return WriteProfileFile(path, ProfileToJson(profile, profile.hasPassword), profile.hasPassword);
+    return WriteProfileFile(path, ProfileToJson(profile, profile.hasPassword));
 }

@@ -8,7 +8,8 @@
 // store's errors.
 
 // The stored settings as a profile (missing files are created with their
-// defaults, as at any load).
+// defaults, as at any load), read while the store is held. A store another
+// instance keeps gives an empty profile, with the failure in its errors.
 Profile ProfileFromStore(Store &store);
 
 // A profile's settings put into the store as a write of both pages would
@@ -21,7 +22,8 @@ void StoreProfile(Store &store, const Profile &profile);
 // settings folder is made for it.
 ProfileParse ImportProfile(const QString &path, Store &store);
 
-// Saves both pages' values as a profile file, with the rewrite password only
-// when the profile has it (the file is then readable by its owner alone).
+// Saves both pages' values as a profile file, readable by its owner alone
+// (it holds the pass phrases), with the rewrite password only when the
+// profile has it.
 // Returns the reason on failure, empty on success.
 QString ExportProfile(const QString &path, const Profile &profile);

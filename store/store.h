@@ -29,6 +29,13 @@ public:
     // all of them or none.
     virtual bool writeAll(const StoredValues &values);
 
+    // Keeps other running instances of the program away from the settings
+    // until as many release() calls, for reads and writes that belong
+    // together. False, with the failure in the errors, when another instance
+    // keeps them past a short wait. Here nothing is shared: always true.
+    virtual bool hold() { return true; }
+    virtual void release() {}
+
     // The failures collected since the last call, oldest first.
     QStringList takeErrors();
     bool hasErrors() const { return !m_errors.isEmpty(); }
@@ -36,4 +43,24 @@ public:
 
 private:
     QStringList m_errors;
+};
+
+// Holds a store for as long as it lives.
+class HeldStore
+{
+public:
+    explicit HeldStore(Store &store) : m_store(store), m_held(store.hold()) {}
+    ~HeldStore()
+    {
+        if (m_held)
+            m_store.release();
+    }
+    HeldStore(const HeldStore &) = delete;
+    HeldStore &operator=(const HeldStore &) = delete;
+
+    bool held() const { return m_held; }
+
+private:
+    Store &m_store;
+    const bool m_held;
 };

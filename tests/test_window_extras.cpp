@@ -357,7 +357,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString profile = dir.filePath(QStringLiteral("car.json"));
-        QVERIFY(WriteProfileFile(profile, ProfileToJson({TypedMainPage(), TypedSensorPage(), true}, true), true).isEmpty());
+        QVERIFY(WriteProfileFile(profile, ProfileToJson({TypedMainPage(), TypedSensorPage(), true}, true)).isEmpty());
         RecordingMessages messages;
         QVERIFY(!BatchPages(dir.filePath(QStringLiteral("none.json")), QString(), messages));
         QCOMPARE(messages.texts.size(), 1);

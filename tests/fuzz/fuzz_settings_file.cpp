@@ -9,7 +9,6 @@
 #include "page_fields.h"
 
 #include <QMap>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -51,19 +50,12 @@ QByteArray WithoutFinalLineEnd(QByteArray bytes)
     return bytes;
 }
 
-// A one-line field takes the value up to its first CR or LF.
-QString ValueOf(const Field &field, const QString &value)
-{
-    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-    return field.type != FieldType::MultiLineText ? value.left(value.indexOf(lineBreak)) : value;
-}
-
 template<typename Values>
 void CheckTexts(const Values &restored, const FieldTable &table, const std::optional<QString> &value)
 {
     for (const Field &field : table)
         if (field.isText() && field.key)
-            FUZZ_CHECK(restored.text[field.number()] == (value ? ValueOf(field, *value) : field.defaultText()));
+            FUZZ_CHECK(restored.text[field.number()] == value.value_or(field.defaultText()));
 }
 
 // The number of files a page's fields are stored in.
