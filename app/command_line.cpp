@@ -309,7 +309,7 @@ QString CommandLineHelp()
 
 ComPortMap PortMapFor(const CommandLine &options)
 {
-    ComPortMap map = ComPortMap::fromSystem();
+    ComPortMap map;
     for (const QString &assignment : options.portOverrides)
         map.setOverride(assignment);
     return map;

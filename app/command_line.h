@@ -55,7 +55,8 @@ CommandLine ParseCommandLine(const QStringList &arguments);
 // program as it was called).
 QString CommandLineHelp();
 
-// The system's COM mapping with the --port overrides applied.
+// The --port overrides as a COM mapping; the system's devices come in with
+// ComPortMap::update (SerialLink::select lists them itself).
 ComPortMap PortMapFor(const CommandLine &options);
 
 // The COM option a write goes to: --com k; otherwise the option of a single

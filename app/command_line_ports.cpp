@@ -23,6 +23,11 @@ QString AccessText(const DeviceAccess &access)
 
 QString HolderText(const DeviceAccess &access)
 {
+    if (const std::optional<BlockingLock> &lock = access.blockingLock; lock && !access.holder)
+        return (lock->regularFile
+                    ? QCoreApplication::translate("CommandLine", "in use: no, but the stale lock file %1 of user %2 blocks it")
+                    : QCoreApplication::translate("CommandLine", "in use: no, but the lock file %1 of user %2 is no regular file and blocks it"))
+            .arg(Printable(lock->path), Printable(lock->owner));
     if (!access.holder)
         return access.known ? QCoreApplication::translate("CommandLine", "in use: no") : QCoreApplication::translate("CommandLine", "in use: unknown");
     const PortHolder &holder = *access.holder;
@@ -48,7 +53,8 @@ QString PortLine(const QString &option, const SerialPortFacts &port)
 
 int RunListPorts(const CommandLine &options)
 {
-    const ComPortMap map = PortMapFor(options);
+    ComPortMap map = PortMapFor(options);
+    map.update(SystemSerialPorts());
     for (int com = 1; com <= 4; ++com) {
         const QString option = QStringLiteral("COM%1").arg(com);
         const SerialPortFacts port = map.facts(com);

@@ -11,18 +11,24 @@
 #include "write_failure_note.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 
 int RunGui(QApplication &app, const CommandLine &options)
 {
     // The program ends through the main page: its exit buttons or its frame.
     app.setQuitOnLastWindowClosed(false);
+    SimulatedUnits units;
+    if (options.simulate)
+        units.launch();
     app.setFont(PageFont());
+    // Finding the fonts (fontconfig) is the slowest step of any Qt window's
+    // start; it runs while the simulated units come up.
+    QFontMetrics(app.font()).height();
     MessageBoxSink boxes;
     // One note on a running ModemManager for the run, with the first write failure.
     WriteFailureNote messages(boxes, [] { return ModemManagerNote(ProbeModemManager()); });
     ComPortMap map = PortMapFor(options);
-    SimulatedUnits units;
     if (options.simulate) {
         const QString failure = units.start(map);
         if (!failure.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "com_port_map.h"
 
 #include "adapter_kind.h"
+#include "printable_text.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -59,11 +60,6 @@ ComPortMap ComPortMap::fromPorts(const QList<SerialPortFacts> &ports)
     ComPortMap map;
     map.update(ports);
     return map;
-}
-
-ComPortMap ComPortMap::fromSystem()
-{
-    return fromPorts(SystemSerialPorts());
 }
 
 bool ComPortMap::update(const QList<SerialPortFacts> &ports)
@@ -130,8 +126,8 @@ QString ComPortMap::describe(int com) const
         return QCoreApplication::translate("Link", "COM%1 → 无串口设备").arg(com);
     const QString kind = AdapterKind(port);
     if (kind.isEmpty())
-        return QStringLiteral("COM%1 → %2").arg(com).arg(port.device);
-    return QStringLiteral("COM%1 → %2 (%3)").arg(com).arg(port.device, kind);
+        return QStringLiteral("COM%1 → %2").arg(QString::number(com), Printable(port.device));
+    return QStringLiteral("COM%1 → %2 (%3)").arg(QString::number(com), Printable(port.device), Printable(kind));
 }
 
 QList<SerialPortFacts> ComPortMap::others() const

@@ -17,8 +17,6 @@ class ComPortMap
 public:
     // The mapping of the given list of devices.
     static ComPortMap fromPorts(const QList<SerialPortFacts> &ports);
-    // Looks the system's ports up once.
-    static ComPortMap fromSystem();
 
     // Maps the options afresh from `ports`, overrides kept; true when any
     // option now stands for another device or is described otherwise.
@@ -27,6 +25,7 @@ public:
     void setOverride(int com, const QString &device);
     // Parses "COMk=DEVICE"; false when it is not of that form.
     bool setOverride(const QString &assignment);
+    bool overridden(int com) const { return com >= 1 && com <= 4 && !m_overrides[com - 1].isEmpty(); }
     // The option an assignment names (1..4), 0 when it is not one.
     static int overriddenOption(const QString &assignment);
 

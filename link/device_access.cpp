@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -17,16 +19,6 @@
 namespace {
 
 #ifdef Q_OS_UNIX
-
-// Where serial programs (QSerialPort among them) put their lock files.
-const QStringList &LockDirectories()
-{
-    static const QStringList directories{
-        QStringLiteral("/var/lock"),       QStringLiteral("/run/lock"),         QStringLiteral("/etc/locks"),
-        QStringLiteral("/var/spool/locks"), QStringLiteral("/var/spool/uucp"),  QStringLiteral("/tmp"),
-        QStringLiteral("/var/tmp"),        QStringLiteral("/var/lock/lockdev")};
-    return directories;
-}
 
 // "LCK..ttyUSB0" for /dev/ttyUSB0, "LCK..pts_3" for /dev/pts/3.
 QString LockFileName(const QString &device)
@@ -42,30 +34,81 @@ bool ProcessLives(qint64 pid)
 
 QString ProgramName(qint64 pid, const SystemTables &tables)
 {
-    QFile comm(QStringLiteral("%1/%2/comm").arg(tables.proc).arg(pid));
+    QFile comm(QStringLiteral("%1/%2/comm").arg(tables.proc, QString::number(pid)));
     if (!comm.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLocal8Bit(comm.readAll()).trimmed();
 }
 
-// A lock file holds the pid as text; QSerialPort's adds the program's name.
-std::optional<PortHolder> LockHolder(const QString &device, const SystemTables &tables)
+QString OwnerName(uid_t uid)
 {
-    for (const QString &directory : LockDirectories()) {
-        QFile lock(directory + u'/' + LockFileName(device));
-        if (!lock.open(QIODevice::ReadOnly))
-            continue;
-        const QList<QByteArray> lines = lock.read(4096).split('\n');
-        bool number = false;
-        const qint64 pid = lines.value(0).trimmed().toLongLong(&number);
-        if (!number || !ProcessLives(pid))
-            continue;
+    if (const passwd *user = ::getpwuid(uid))
+        return QString::fromLocal8Bit(user->pw_name);
+    return QString::number(uid);
+}
+
+// What the lock files of a device tell: the live program named in one, or
+// else one that keeps the device from opening.
+struct LockFiles
+{
+    std::optional<PortHolder> holder;
+    std::optional<BlockingLock> blocking;
+};
+
+// A lock file holds the pid as text; QSerialPort's adds the program's name.
+// It is read only when it is a regular file, without following a link and
+// without waiting, and only its first bytes: anyone may put a FIFO there.
+LockFiles ReadLockFile(const QString &path, const SystemTables &tables)
+{
+    constexpr qsizetype kLockBytes = 4096;
+    LockFiles lock;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0)
+        return lock;
+    const BlockingLock blocking{path, OwnerName(status.st_uid), S_ISREG(status.st_mode)};
+    if (!blocking.regularFile) {
+        lock.blocking = blocking;
+        return lock;
+    }
+    QByteArray text(kLockBytes, '\0');
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return lock;
+    const ssize_t size = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) ? ::read(fd, text.data(), kLockBytes) : -1;
+    ::close(fd);
+    text.truncate(std::max<qsizetype>(size, 0));
+    const QList<QByteArray> lines = text.split('\n');
+    bool number = false;
+    const qint64 pid = lines.value(0).trimmed().toLongLong(&number);
+    if (number && ProcessLives(pid)) {
         QString program = ProgramName(pid, tables);
         if (program.isEmpty())
             program = QString::fromLocal8Bit(lines.value(1).trimmed());
-        return PortHolder{pid, program};
+        lock.holder = PortHolder{pid, program};
+    } else if (status.st_uid != ::geteuid()) {
+        lock.blocking = blocking;
     }
-    return std::nullopt;
+    return lock;
+}
+
+// The device may be reached through a symbolic link: either name may carry the lock.
+LockFiles ScanLockFiles(const QString &device, const SystemTables &tables)
+{
+    LockFiles found;
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    for (const QString &name : {device, canonical}) {
+        if (name.isEmpty())
+            continue;
+        for (const QString &directory : tables.lockDirectories) {
+            LockFiles lock = ReadLockFile(directory + u'/' + LockFileName(name), tables);
+            if (lock.holder)
+                return lock;
+            if (!found.blocking)
+                found.blocking = lock.blocking;
+        }
+    }
+    return found;
 }
 
 // The processes the process table lists.
@@ -85,7 +128,7 @@ QList<qint64> ProcessIds(const SystemTables &tables)
 std::optional<PortHolder> OpeningProcess(const QString &canonicalDevice, const SystemTables &tables)
 {
     for (const qint64 pid : ProcessIds(tables)) {
-        const QString fdDirectory = QStringLiteral("%1/%2/fd").arg(tables.proc).arg(pid);
+        const QString fdDirectory = QStringLiteral("%1/%2/fd").arg(tables.proc, QString::number(pid));
         const QStringList fds = QDir(fdDirectory).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
         for (const QString &fd : fds) {
             if (QFile::symLinkTarget(fdDirectory + u'/' + fd) == canonicalDevice)
@@ -113,16 +156,24 @@ bool InGroup(gid_t group)
 std::optional<PortHolder> FindPortHolder(const QString &device, const SystemTables &tables)
 {
 #ifdef Q_OS_UNIX
-    // The device may be reached through a symbolic link: either name may carry the lock.
+    if (std::optional<PortHolder> holder = ScanLockFiles(device, tables).holder)
+        return holder;
     const QString canonical = QFileInfo(device).canonicalFilePath();
-    for (const QString &name : {device, canonical}) {
-        if (!name.isEmpty())
-            if (std::optional<PortHolder> holder = LockHolder(name, tables))
-                return holder;
-    }
     if (canonical.isEmpty())
         return std::nullopt;
     return OpeningProcess(canonical, tables);
+#else
+    Q_UNUSED(device);
+    Q_UNUSED(tables);
+    return std::nullopt;
+#endif
+}
+
+std::optional<BlockingLock> FindBlockingLock(const QString &device, const SystemTables &tables)
+{
+#ifdef Q_OS_UNIX
+    const LockFiles locks = ScanLockFiles(device, tables);
+    return locks.holder ? std::nullopt : locks.blocking;
 #else
     Q_UNUSED(device);
     Q_UNUSED(tables);
@@ -162,6 +213,8 @@ DeviceAccess ProbeDeviceAccess(const QString &device, const SystemTables &tables
     access.groupMayReadWrite = (status.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
     access.inGroup = InGroup(status.st_gid);
     access.holder = FindPortHolder(device, tables);
+    if (!access.holder)
+        access.blockingLock = FindBlockingLock(device, tables);
 #else
     Q_UNUSED(device);
     Q_UNUSED(tables);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // A program that holds a serial device: by its lock file or an open file.
@@ -8,6 +9,17 @@ struct PortHolder
 {
     qint64 pid = 0;
     QString program;  // empty when the system does not tell
+};
+
+// A lock file that keeps the device from opening though no live program
+// holds it: one that is not a regular file (reading a FIFO would stall
+// whoever checks it), or a stale one (its process is gone) that another
+// user owns, which only that user or root may remove.
+struct BlockingLock
+{
+    QString path;
+    QString owner;  // the file's owner, a user name or a number
+    bool regularFile = true;
 };
 
 // Whether ModemManager runs, which probes new serial devices with AT
@@ -31,6 +43,7 @@ struct DeviceAccess
     bool groupMayReadWrite = false;  // its mode gives the group read and write
     bool inGroup = false;            // the user is in that group now
     std::optional<PortHolder> holder;
+    std::optional<BlockingLock> blockingLock;
     ModemManagerFacts modemManager;
 };
 
@@ -39,6 +52,11 @@ struct SystemTables
 {
     QString proc = QStringLiteral("/proc");
     QString udevRule = QStringLiteral("/usr/lib/udev/rules.d/70-alarmcfg.rules");
+    // Where serial programs (QSerialPort among them) put their lock files.
+    QStringList lockDirectories{
+        QStringLiteral("/var/lock"),        QStringLiteral("/run/lock"),        QStringLiteral("/etc/locks"),
+        QStringLiteral("/var/spool/locks"), QStringLiteral("/var/spool/uucp"),  QStringLiteral("/tmp"),
+        QStringLiteral("/var/tmp"),         QStringLiteral("/var/lock/lockdev")};
 };
 
 DeviceAccess ProbeDeviceAccess(const QString &device, const SystemTables &tables = {});
@@ -47,5 +65,8 @@ DeviceAccess ProbeDeviceAccess(const QString &device, const SystemTables &tables
 // (where serial programs put them, LCK..ttyUSB0), otherwise a process this
 // user may look at that has it open.
 std::optional<PortHolder> FindPortHolder(const QString &device, const SystemTables &tables = {});
+
+// The lock file of `device` that keeps it from opening, if there is one.
+std::optional<BlockingLock> FindBlockingLock(const QString &device, const SystemTables &tables = {});
 
 ModemManagerFacts ProbeModemManager(const SystemTables &tables = {});

@@ -1,5 +1,7 @@
 #include "exchange.h"
 
+#include "printable_text.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -31,7 +33,7 @@ void ReportFailure(Port &port, MessageSink &messages, const QString &portError)
 {
     QString prompt = WriteFailurePrompt();
     if (!portError.isEmpty())
-        prompt += QStringLiteral("\n\r") + QCoreApplication::translate("Link", "（串口 %1：%2）").arg(port.deviceName(), portError);
+        prompt += QStringLiteral("\n\r") + QCoreApplication::translate("Link", "（串口 %1：%2）").arg(Printable(port.deviceName()), Printable(portError));
     messages.showError(WriteFailureTitle(), prompt);
 }
 

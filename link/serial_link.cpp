@@ -13,7 +13,8 @@ SerialLink::SerialLink(ComPortMap map, PortLister listPorts)
 QString SerialLink::select(int com)
 {
     close();
-    m_map.update(m_listPorts());
+    if (!m_map.overridden(com))  // listing is the slowest part of a start, and cannot move an override
+        m_map.update(m_listPorts());
     m_commPort = com;
     const QString device = m_map.device(com);
     if (device.isEmpty()) {
@@ -21,12 +22,16 @@ QString SerialLink::select(int com)
         return QCoreApplication::translate("Link", "COM%1 没有对应的串口设备，请插好USB串口适配器后再选择该COM口，或选择其他COM口。").arg(com);
     }
 
+    // QSerialPort reads a lock file it finds, and would wait for ever on a FIFO put there.
+    if (const std::optional<BlockingLock> lock = FindBlockingLock(device); lock && !lock->regularFile) {
+        m_port.setDeviceName(device);
+        return OpenFailureMessage({com, device, {}, true, ProbeDeviceAccess(device)});
+    }
     const QString reason = m_port.open(device);
     if (reason.isEmpty())
         return {};
-    OpenFailure failure{com, device, reason, m_port.error() == QSerialPort::PermissionError, {}};
-    failure.access = ProbeDeviceAccess(device);
-    return OpenFailureMessage(failure);
+    return OpenFailureMessage(
+        {com, device, reason, m_port.error() == QSerialPort::PermissionError, ProbeDeviceAccess(device)});
 }
 
 QString SerialLink::reselectForWrite()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "com_port_map.h"
+#include "port_watch.h"
 #include "serial_port.h"
 #include "serial_port_facts.h"
 
@@ -17,7 +18,8 @@ public:
     // `listPorts` tells which serial devices the system has now.
     explicit SerialLink(ComPortMap map, PortLister listPorts = SystemSerialPorts);
 
-    // Closes the port, then opens option com (1..4). Returns an empty string
+    // Closes the port, then opens option com (1..4), listing the system's
+    // devices afresh unless the option is overridden. Returns an empty string
     // on success, otherwise a message for the user naming the device and the
     // reason, and what to do about it. The port stays closed then, named
     // by the option's device or, without one, by the option ("COM2"), and
@@ -41,6 +43,8 @@ public:
     int commPort() const { return m_commPort; }
     SerialPort &port() { return m_port; }
     const ComPortMap &map() const { return m_map; }
+    // Tells when the system's devices may have changed (refresh() then).
+    PortWatch &watch() { return m_watch; }
 
 private:
     bool deviceLost() const;
@@ -48,6 +52,7 @@ private:
     ComPortMap m_map;
     PortLister m_listPorts;
     SerialPort m_port;
+    PortWatch m_watch;
     int m_commPort = 0;
     bool m_disconnected = false;
 };

@@ -373,32 +373,17 @@ MainPage::~MainPage()
 
 void MainPage::load()
 {
-    // COM1 is the option selected in the page's design.
-    SelectOnly(*m_widgets.comOptions, 1);
-    QString portFailure = selectPort();
     m_store.ensureDirectory();
     const MainPageSettings settings = RestoreMainPage(m_store);
+    // The stored COM choice before anything else, and only its port opened:
+    // opening a serial device can reset what is plugged into it. With no
+    // option stored as selected, writes go to COM1.
+    const int stored = ComOptionAfterRestore(settings.comOptions);
+    SelectOnly(*m_widgets.comOptions, stored);
+    const QString portFailure = m_ports->select(stored == 0 ? 1 : stored);
     showValues(settings.values);
-    const QString restoreFailure = restoreComOptions(settings.comOptions);
-    if (m_link.commPort() != 1)
-        portFailure = restoreFailure;  // COM1's failure no longer matters
     ReportStoreErrors(m_store, m_messages, StoreAction::Read);
     m_ports->report(portFailure);  // once the page shows
-}
-
-QString MainPage::restoreComOptions(const std::array<bool, 4> &stored)
-{
-    QString failure;
-    for (int k = 1; k <= 4; ++k) {
-        const int before = SelectedId(*m_widgets.comOptions);
-        const int after = RestoreOption(before, k, stored[k - 1]);
-        if (after == before)
-            continue;
-        SelectOnly(*m_widgets.comOptions, after);
-        if (after == k)
-            failure = selectPort();
-    }
-    return failure;
 }
 
 QString MainPage::selectPort()

@@ -46,9 +46,10 @@ class MainPage : public QWidget
     Q_OBJECT
 
 public:
-    // Loads the page: opens COM1, makes the settings directory exist and
-    // restores every field, the stored COM choice included. A port that
-    // cannot be opened is reported once the page is shown.
+    // Loads the page: makes the settings directory exist, selects the stored
+    // COM choice and opens its port (COM1's when none is stored as selected),
+    // then restores every other field. A port that cannot be opened is
+    // reported once the page is shown.
     // Every write of either page goes into `history`.
     // `simulatedUnit` says that a simulated unit stands behind the COM options.
     MainPage(SerialLink &link, Store &store, MessageSink &messages, HistoryLog &history,
@@ -83,9 +84,6 @@ protected:
 private:
     void load();
     void showValues(const MainPageValues &values);
-    // Applies the stored COM choice option by option as the restore does.
-    // Returns the failure of the last port opening, empty when it is open.
-    QString restoreComOptions(const std::array<bool, 4> &stored);
     // The select-port action: close, then open the selected option's port.
     // Returns the user message when the port could not be opened.
     QString selectPort();

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -43,8 +44,7 @@ PortStatus::PortStatus(SerialLink &link, QButtonGroup &comOptions, QLabel &statu
       m_simulatedUnit(simulatedUnit),
       m_page(page)
 {
-    m_poll.setInterval(kPollMs);
-    connect(&m_poll, &QTimer::timeout, this, &PortStatus::refresh);
+    connect(&link.watch(), &PortWatch::portsChanged, this, &PortStatus::refresh);
     page.installEventFilter(this);
 }
 
@@ -90,14 +90,22 @@ void PortStatus::refresh()
 bool PortStatus::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_page && event->type() == QEvent::Show) {
-        refresh();
-        m_poll.start();
+        m_refreshAfterPaint = true;
         if (!m_failureToShow.isEmpty()) {
             // After the show has finished: the message goes over the page on the screen.
             QTimer::singleShot(0, this, [this] { report(std::exchange(m_failureToShow, QString())); });
         }
+    } else if (watched == &m_page && event->type() == QEvent::Paint && m_refreshAfterPaint) {
+        m_refreshAfterPaint = false;
+        QTimer::singleShot(0, this, [this] {
+            if (!m_page.isVisible())
+                return;
+            refresh();
+            m_link.watch().start();
+        });
     } else if (watched == &m_page && event->type() == QEvent::Hide) {
-        m_poll.stop();
+        m_refreshAfterPaint = false;
+        m_link.watch().stop();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <functional>
 
 class MessageSink;
@@ -12,18 +11,18 @@ class QWidget;
 class SerialLink;
 
 // The main page's side of the serial port: the COM options' tooltips and the
-// status line follow the devices the system has, polled while the page is
-// shown (the system gives no notice of an adapter plugged in or pulled
-// out); the port is selected again before a write when its option now
-// stands for another device or the port was lost; and a failure found while
-// the page loads is shown once the page is on the screen, over it.
+// status line follow the devices the system has, as the link's port watch
+// tells while the page is shown (the devices are listed afresh, and the
+// watch started, only once the page has been painted: the first picture
+// does not wait for them); the port is selected again before a write when
+// its option now stands for another device or the port was lost; and a
+// failure found while the page loads is shown once the page is on the
+// screen, over it.
 class PortStatus : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int kPollMs = 2000;
-
     PortStatus(SerialLink &link, QButtonGroup &comOptions, QLabel &statusLine, MessageSink &messages,
                bool simulatedUnit, QWidget &page);
 
@@ -51,7 +50,7 @@ private:
     MessageSink &m_messages;
     bool m_simulatedUnit;
     QWidget &m_page;
-    QTimer m_poll;
     QString m_failureToShow;
+    bool m_refreshAfterPaint = false;
     bool m_writing = false;
 };

@@ -9,8 +9,9 @@ set -euo pipefail
 # runtimes for clang); g++ brings the sanitizers' runtimes for the sanitizer build;
 # dpkg-dev (dpkg-shlibdeps) and lintian: the Debian package and its check;
 # qt6-tools-dev (CMake's Qt6LinguistTools), qt6-l10n-tools (lupdate, lrelease)
-# and qt6-translations-l10n (Qt's own texts in Chinese): the translations.
-packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev
+# and qt6-translations-l10n (Qt's own texts in Chinese): the translations;
+# libudev-dev and pkgconf: udev's notice of serial adapters plugged in.
+packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev libudev-dev pkgconf
           fonts-noto-cjk clang libclang-rt-14-dev dpkg-dev lintian
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 

@@ -264,9 +264,11 @@ private Q_SLOTS:
         QVERIFY(status->text().endsWith(QStringLiteral("已断开")));
 
         fixture.listed.clear();
+        Q_EMIT fixture.link.watch().portsChanged();  // as udev tells of the adapter pulled out
         QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QStringLiteral("COM1 → 无串口设备")), 10000);
         LoggedUnit &second = m_units.emplace_back();
         listed(second);
+        Q_EMIT fixture.link.watch().portsChanged();
         QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(second.device()), 10000);
         QCOMPARE(fixture.find<QRadioButton>(QStringLiteral("Option1"))->toolTip(), "COM1 → " + second.device() + " (CH340/CH341)");
         QCOMPARE(fixture.find<QRadioButton>(QStringLiteral("Option2"))->toolTip(), "COM2 → " + kept);

@@ -419,6 +419,18 @@ Please change them to something only the owner knows.</translation>
 <context>
     <name>Link</name>
     <message>
+        <source>锁文件 %1 不是普通文件（属于用户 %2），它挡住了该串口。
+请管理员删除它：sudo rm %1</source>
+        <translation>The lock file %1 is not a regular file (it belongs to user %2) and blocks the port.
+Ask an administrator to remove it: sudo rm %1</translation>
+    </message>
+    <message>
+        <source>用户 %2 留下的过期锁文件 %1 挡住了该串口（锁文件中的进程已不存在，而当前用户无权删除别的用户的文件）。
+请该用户或管理员删除它：sudo rm %1</source>
+        <translation>The stale lock file %1 left by user %2 blocks the port (the process it names is gone, and the current user may not remove another user&apos;s file).
+Ask that user or an administrator to remove it: sudo rm %1</translation>
+    </message>
+    <message>
         <source>COM%1 → 无串口设备</source>
         <translation>COM%1 → no serial device</translation>
     </message>

@@ -4,6 +4,14 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>in use: no, but the stale lock file %1 of user %2 blocks it</source>
+        <translation>占用：无，但用户 %2 的过期锁文件 %1 挡住了它</translation>
+    </message>
+    <message>
+        <source>in use: no, but the lock file %1 of user %2 is no regular file and blocks it</source>
+        <translation>占用：无，但用户 %2 的锁文件 %1 不是普通文件，挡住了它</translation>
+    </message>
+    <message>
         <source>Displays help on command-line options.</source>
         <translation>显示命令行选项的帮助。</translation>
     </message>

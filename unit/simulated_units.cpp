@@ -28,17 +28,27 @@ SimulatedUnits::~SimulatedUnits()
             unit->process().terminate();
 }
 
+// The units start side by side: a start is mostly waiting for a new process.
+void SimulatedUnits::launch()
+{
+    for (std::unique_ptr<UnitProcess> &unit : m_units) {
+        unit = std::make_unique<UnitProcess>();
+        unit->launch();
+    }
+}
+
 QString SimulatedUnits::start(ComPortMap &map)
 {
+    if (!m_units[0])
+        launch();
     for (int com = 1; com <= int(m_units.size()); ++com) {
-        auto unit = std::make_unique<UnitProcess>();
-        if (const QString failure = unit->start(); !failure.isEmpty())
+        UnitProcess &unit = *m_units[com - 1];
+        if (const QString failure = unit.awaitDevice(); !failure.isEmpty())
             return failure;
-        map.setOverride(com, unit->device());
-        QProcess *process = &unit->process();
+        map.setOverride(com, unit.device());
+        QProcess *process = &unit.process();
         QObject::connect(process, &QProcess::readyReadStandardOutput, process,
                          [process, com] { ForwardLog(*process, com); });
-        m_units[com - 1] = std::move(unit);
     }
     return {};
 }

@@ -31,7 +31,17 @@ UnitProcess::~UnitProcess()
 
 QString UnitProcess::start(const QStringList &options)
 {
+    launch(options);
+    return awaitDevice();
+}
+
+void UnitProcess::launch(const QStringList &options)
+{
     m_process.start(program(), options);
+}
+
+QString UnitProcess::awaitDevice()
+{
     if (!m_process.waitForStarted(kStartMs))
         return QCoreApplication::translate("Program", "无法启动模拟报警器 %1：%2").arg(program(), m_process.errorString());
     const QDeadlineTimer deadline(kStartMs);

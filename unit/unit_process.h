@@ -19,6 +19,10 @@ public:
     // Starts the unit with these options and waits for its device. Returns
     // an empty string, or why the unit did not start.
     QString start(const QStringList &options = {});
+    // start() in two halves, so that several units can start side by side:
+    // launch them all, then wait for each one's device.
+    void launch(const QStringList &options = {});
+    QString awaitDevice();
     // Ends the unit: asks first, then kills it.
     void stop();
 
