@@ -78,11 +78,12 @@ bool FitToScreen(QWidget &page, QWidget &buttons)
     auto *bottom = new QHBoxLayout;
     bottom->setContentsMargins(6, 4, 6, 6);
     bottom->addWidget(&buttons);
-    const int fixed = (menuBar ? menuBar->sizeHint().height() : 0) + bottom->sizeHint().height();
+    const int menuHeight = menuBar ? menuBar->sizeHint().height() : 0;
 
+    // The content keeps its designed size: where the buttons were stays empty.
     auto *inner = new QWidget;
     inner->setLayout(content);  // takes the layout and its widgets off the page
-    inner->setFixedSize((page.size() - QSize(0, fixed)).expandedTo(content->minimumSize()));
+    inner->setFixedSize(page.size() - QSize(0, menuHeight));
     auto *scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("PageScrollArea"));
     scroll->setFrameShape(QFrame::NoFrame);
@@ -93,7 +94,7 @@ bool FitToScreen(QWidget &page, QWidget &buttons)
     outer->setMenuBar(menuBar);
     outer->addWidget(scroll, 1);
     outer->addLayout(bottom);
-    page.setFixedSize(FittedSize(inner->size(), fixed, screen->availableSize(), frame,
+    page.setFixedSize(FittedSize(inner->size(), menuHeight + bottom->sizeHint().height(), screen->availableSize(), frame,
                                  page.style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
     return true;
 }
