@@ -45,7 +45,9 @@ public:
 // above the window's own contents.
 QImage Framed(QWidget &window)
 {
-    const QPixmap contents = window.grab();
+    // In the screen's own pixels: a scaled screen's picture as it looks there.
+    QPixmap contents = window.grab();
+    contents.setDevicePixelRatio(1);
     QImage image(contents.width() + 2, contents.height() + kTitleHeight + 1, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.fillRect(image.rect(), QColor(0x40, 0x40, 0x40));
