@@ -5,11 +5,14 @@
 #include "language.h"
 #include "main_page.h"
 #include "page_fields.h"
+#include "page_style.h"
 #include "sensor_page.h"
 #include "serial_link.h"
 #include "test_support.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
@@ -61,7 +64,15 @@ private Q_SLOTS:
                 if (field.isText())
                     QCOMPARE(name, field.labelText());
             }
+            // A counter reads as its box's label.
+            for (const QLabel *label : page->findChildren<QLabel *>(QRegularExpression(QStringLiteral("Remaining$"))))
+                QCOMPARE(label->buddy() ? label->buddy()->objectName() + QLatin1String("Remaining") : QString(), label->objectName());
         }
+        // The captions above a box: the alarm text's, and each sensor's text and number.
+        QCOMPARE(mainPage.findChild<QLabel *>(QStringLiteral("Label9"))->buddy()->objectName(), QStringLiteral("Text16"));
+        for (const Field &field : SensorPageFields())
+            QCOMPARE(mainPage.sensorPage()->findChild<QLabel *>(NumberedName("Label", field.number()))->buddy(),
+                     mainPage.sensorPage()->findChild<QWidget *>(field.controlName()));
     }
 };
 
