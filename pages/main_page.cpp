@@ -1,6 +1,7 @@
 #include "main_page.h"
 
 #include "batch_window.h"
+#include "box_naming.h"
 #include "default_secrets.h"
 #include "history_dialog.h"
 #include "history_log.h"
@@ -82,6 +83,7 @@ QLineEdit *Box(MainPageWidgets &w, int number)
     const Field &field = TextField(number);
     QLineEdit *box = field.type == FieldType::PhoneNumber ? PhoneNumberBox(field.controlName())
                                                           : TextBox(field.controlName(), field.maxLength);
+    NameAfterField(*box, field);
     w.textBoxes[number] = box;
     return box;
 }
@@ -117,22 +119,20 @@ QRadioButton *Option(QButtonGroup *group, int number, const QString &caption)
     return option;
 }
 
-// Six phone-number boxes, three to a row or column.
-QGridLayout *PhoneGrid(MainPageWidgets &w, int first, Qt::Orientation run)
+// Six phone-number boxes, three to a row or column, each showing the number
+// messages name it by, and described by the caption above them.
+QGridLayout *PhoneGrid(MainPageWidgets &w, int first, Qt::Orientation run, const QString &caption)
 {
     auto *grid = new QGridLayout;
     grid->setSpacing(3);
     for (int i = 0; i < 6; ++i) {
-        // Each box over the note that tells of a paste cut to sixteen digits.
-        auto *cell = new QVBoxLayout;
-        cell->setSpacing(0);
         QLineEdit *box = Box(w, first + i);
-        cell->addWidget(box);
-        cell->addWidget(LeftOutNote(box));
+        ShowNumberInside(*box, i + 1);
+        DescribedBy(*box, caption);
         if (run == Qt::Vertical)
-            grid->addLayout(cell, i % 3, i / 3);
+            grid->addWidget(box, i % 3, i / 3);
         else
-            grid->addLayout(cell, i / 3, i % 3);
+            grid->addWidget(box, i / 3, i % 3);
     }
     return grid;
 }
@@ -155,7 +155,7 @@ QGroupBox *AuthorisedPhonesFrame(MainPageWidgets &w)
 {
     QGroupBox *frame = Frame(2, QCoreApplication::translate("MainPage", "只允许以下手机才能对报警器控制"));
     auto *layout = Tight(new QVBoxLayout(frame));
-    layout->addLayout(PhoneGrid(w, 1, Qt::Vertical));
+    layout->addLayout(PhoneGrid(w, 1, Qt::Vertical, frame->title()));
     return frame;
 }
 
@@ -170,7 +170,9 @@ QGroupBox *PassPhraseFrame(MainPageWidgets &w)
     int row = 0;
     for (const auto &[number, caption] : rows) {
         QLineEdit *box = Box(w, number);
-        grid->addWidget(new QLabel(QCoreApplication::translate("MainPage", caption)), row, 0);
+        auto *label = new QLabel(QCoreApplication::translate("MainPage", caption));
+        CaptionOf(*box, *label);
+        grid->addWidget(label, row, 0);
         grid->addWidget(box, row, 1);
         grid->addWidget(new RemainingCounter(box, TextField(number).maxLength, RemainingCounter::Lines::One), row++, 2);
     }
@@ -184,11 +186,13 @@ QGroupBox *PasswordFrame(MainPageWidgets &w)
     const Field &password = RewritePasswordField();
     QLineEdit *box = Box(w, password.number());
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(u'密') * password.maxLength + 16);
-    layout->addWidget(box);
-    layout->addWidget(WarningLabel(
+    QLabel *hint = WarningLabel(
         QStringLiteral("Label19"),
         QCoreApplication::translate("MainPage", "用户只要记住这4个字的密语，就能以手机发短信的方式改写报警设置，密语可以改成任何汉字，"
-                       "但必须是4个汉字，多于4个或少于4个都将无效。")));
+                       "但必须是4个汉字，多于4个或少于4个都将无效。"));
+    DescribedBy(*box, hint->text());
+    layout->addWidget(box);
+    layout->addWidget(hint);
     layout->addStretch();
     return frame;
 }
@@ -202,17 +206,24 @@ QGroupBox *AlarmFrame(QWidget &page, MainPageWidgets &w)
     const Field &alarmText = TextField(16);
     w.alarmText = new MultiLineBox(alarmText.controlName(), alarmText.maxLength);
     w.alarmText->setSizeTwips(4980, 615);
+    NameAfterField(*w.alarmText, alarmText);
+    QLabel *textCaption = WrappedLabel(9, QCoreApplication::translate("MainPage", "振动位移传感器被触发时，需要发送的短信内容："));
+    CaptionOf(*w.alarmText, *textCaption);
     auto *textHeading = new QHBoxLayout;
-    textHeading->addWidget(WrappedLabel(9, QCoreApplication::translate("MainPage", "振动位移传感器被触发时，需要发送的短信内容：")), 1);
+    textHeading->addWidget(textCaption, 1);
     textHeading->addWidget(new RemainingCounter(w.alarmText, RemainingCounter::Lines::One), 0, Qt::AlignRight | Qt::AlignBottom);
     layout->addLayout(textHeading);
     layout->addWidget(w.alarmText);
-    layout->addWidget(WrappedLabel(10, QCoreApplication::translate("MainPage", "把以上报警短信内容同时发送给以下1-6个手机：")));
-    layout->addLayout(PhoneGrid(w, 17, Qt::Horizontal));
+    QLabel *recipients = WrappedLabel(10, QCoreApplication::translate("MainPage", "把以上报警短信内容同时发送给以下1-6个手机："));
+    layout->addWidget(recipients);
+    layout->addLayout(PhoneGrid(w, 17, Qt::Horizontal, recipients->text()));
+    CaptionOf(*w.textBoxes[17], *recipients);
 
     layout->addWidget(Divider(PageColors::kGreen));
-    layout->addWidget(WrappedLabel(11, QCoreApplication::translate("MainPage", "振动位移传感器被触发时，需要向以下1-6个号码拨打电话：")));
-    layout->addLayout(PhoneGrid(w, 23, Qt::Horizontal));
+    QLabel *calls = WrappedLabel(11, QCoreApplication::translate("MainPage", "振动位移传感器被触发时，需要向以下1-6个号码拨打电话："));
+    layout->addWidget(calls);
+    layout->addLayout(PhoneGrid(w, 23, Qt::Horizontal, calls->text()));
+    CaptionOf(*w.textBoxes[23], *calls);
 
     layout->addWidget(Divider(PageColors::kGreen));
     w.alarmModes = new QButtonGroup(&page);
@@ -237,6 +248,7 @@ QGroupBox *SensorPageFrame(QWidget &page, MainPageWidgets &w)
     silver.setColor(QPalette::Window, PageColors::kSilver);
     hint->setPalette(silver);
     hint->setMargin(2);
+    DescribedBy(*w.sensorPageButton, hint->text());
     row->addWidget(w.sensorPageButton);
     row->addWidget(image);
     row->addWidget(hint, 1);
@@ -254,23 +266,27 @@ QFrame *RingToneBox(MainPageWidgets &w)
     layout->setContentsMargins(6, 4, 6, 4);
     w.ringToneOff = new QCheckBox(QCoreApplication::translate("MainPage", "关闭本机的振铃声响。"));
     w.ringToneOff->setObjectName(QStringLiteral("Check1"));
-    layout->addWidget(w.ringToneOff, 0, Qt::AlignTop);
-    layout->addWidget(WarningLabel(
+    QLabel *warning = WarningLabel(
         QStringLiteral("Label20"),
-        QCoreApplication::translate("MainPage", "（注意！一旦关闭本机的振铃声响，将无法再恢复。除了非常必要外，请不要选中此项。）")), 1);
+        QCoreApplication::translate("MainPage", "（注意！一旦关闭本机的振铃声响，将无法再恢复。除了非常必要外，请不要选中此项。）"));
+    DescribedBy(*w.ringToneOff, warning->text());
+    layout->addWidget(w.ringToneOff, 0, Qt::AlignTop);
+    layout->addWidget(warning, 1);
     return box;
 }
 
-QHBoxLayout *Buttons(MainPageWidgets &w)
+QWidget *Buttons(MainPageWidgets &w)
 {
-    auto *row = new QHBoxLayout;
+    w.buttonRow = new QWidget;
+    auto *row = new QHBoxLayout(w.buttonRow);
+    row->setContentsMargins(0, 0, 0, 0);
     w.exitButton = NamedButton(QStringLiteral("Command2"), QCoreApplication::translate("MainPage", "退    出"));
     w.writeButton = NamedButton(QStringLiteral("Command1"), QCoreApplication::translate("MainPage", "立即写入本页设置"));
     w.outcome = new WriteOutcomeLabel;
     row->addWidget(w.outcome, 1);
     row->addWidget(w.exitButton);
     row->addWidget(w.writeButton);
-    return row;
+    return w.buttonRow;
 }
 
 void SetFocusOrder(const MainPageWidgets &w)
@@ -312,7 +328,7 @@ MainPageWidgets BuildMainPage(QWidget &page)
     right->addWidget(SensorPageFrame(page, w));
     right->addWidget(RingToneBox(w));
     right->addStretch();
-    right->addLayout(Buttons(w));
+    right->addWidget(Buttons(w));
 
     auto *columns = new QHBoxLayout(&page);
     columns->setContentsMargins(6, 6, 6, 6);
@@ -345,7 +361,7 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, Histor
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft());
     InstallKeyboardRules(*this);
-    FitToScreen(*this);
+    FitToScreen(*this, *m_widgets.buttonRow);
 
     QList<QObject *> fields{m_widgets.alarmText, m_widgets.ringToneOff};
     for (QLineEdit *box : m_widgets.textBoxes)

@@ -36,6 +36,7 @@ struct MainPageWidgets
     QPushButton *sensorPageButton = nullptr;  // 无线报警传感器内容设置
     QLabel *portStatus = nullptr;             // the device behind the COM choice
     WriteOutcomeLabel *outcome = nullptr;     // how the last write went
+    QWidget *buttonRow = nullptr;             // the outcome and the buttons: never scrolled away
 };
 
 // The main page "  GSM车载防盗报警器设置软件 V1.0" (Form1): the start-up window.

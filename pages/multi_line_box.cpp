@@ -60,7 +60,10 @@ MultiLineBox::MultiLineBox(const QString &name, int maxLength, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDocumentMargin(kDocumentMargin);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] { Q_EMIT remainingChanged(remaining()); });
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        TellLeftOut(*this, 0);
+        Q_EMIT remainingChanged(remaining());
+    });
 }
 
 void MultiLineBox::setSizeTwips(int width, int height)
@@ -129,7 +132,7 @@ void MultiLineBox::inputMethodEvent(QInputMethodEvent *event)
     cut.setCommitString(fitting, event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&cut);
     QApplication::beep();
-    Q_EMIT leftOut(CharacterCount(commit.mid(fitting.size())));
+    TellLeftOut(*this, CharacterCount(commit.mid(fitting.size())));
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
@@ -144,53 +147,56 @@ void MultiLineBox::insertFromMimeData(const QMimeData *source)
     QPlainTextEdit::insertFromMimeData(&fitting);
     if (fitting.text() != text) {
         QApplication::beep();
-        Q_EMIT leftOut(CharacterCount(text.mid(fitting.text().size())));
+        TellLeftOut(*this, CharacterCount(text.mid(fitting.text().size())));
     }
 }
 
-RemainingCounter::RemainingCounter(const QWidget &box, Lines lines, QWidget *parent)
+RemainingCounter::RemainingCounter(QWidget &box, Lines lines, QWidget *parent)
     : QLabel(parent), m_lines(lines)
 {
     setObjectName(box.objectName() + QLatin1String("Remaining"));
+    setBuddy(&box);
 }
 
 RemainingCounter::RemainingCounter(MultiLineBox *box, Lines lines, QWidget *parent)
     : RemainingCounter(*box, lines, parent)
 {
     connect(box, &MultiLineBox::remainingChanged, this, &RemainingCounter::showRemaining);
-    connect(box, &MultiLineBox::leftOut, this, &RemainingCounter::showLeftOut);
     showRemaining(box->remaining());
 }
 
 RemainingCounter::RemainingCounter(QLineEdit *box, int maxLength, Lines lines, QWidget *parent)
     : RemainingCounter(*box, lines, parent)
 {
-    const auto remaining = [box, maxLength] { return maxLength - int(box->text().size()); };
-    if (const TypingLimit *limit = LimitOf(box))
-        connect(limit, &TypingLimit::changeTaken, this, [this, remaining](int leftOut) {
-            if (leftOut > 0)
-                showLeftOut(leftOut);
-            else
-                showRemaining(remaining());
-        });
-    showRemaining(remaining());
+    connect(box, &QLineEdit::textChanged, this,
+            [this, maxLength](const QString &text) { showRemaining(maxLength - int(text.size())); });
+    showRemaining(maxLength - int(box->text().size()));
+}
+
+QString RemainingCounter::countText(int remaining) const
+{
+    const QString lineBreak = m_lines == Lines::Two ? QStringLiteral("\n") : QString();
+    return remaining >= 0 ? QCoreApplication::translate("MultiLineBox", "剩余%1%2字").arg(lineBreak, QString::number(remaining))
+                          : QCoreApplication::translate("MultiLineBox", "超出%1%2字").arg(lineBreak, QString::number(-remaining));
 }
 
 void RemainingCounter::showRemaining(int remaining)
 {
-    const QString lineBreak = m_lines == Lines::Two ? QStringLiteral("\n") : QString();
-    showText(remaining >= 0 ? QCoreApplication::translate("MultiLineBox", "剩余%1%2字").arg(lineBreak).arg(remaining)
-                            : QCoreApplication::translate("MultiLineBox", "超出%1%2字").arg(lineBreak).arg(-remaining),
-             remaining < 0);
+    setText(countText(remaining));
+    SetTextColour(*this, remaining < 0 ? PageColors::kDarkRed : QApplication::palette(this).color(QPalette::WindowText));
 }
 
-void RemainingCounter::showLeftOut(int characters)
+QSize RemainingCounter::sizeHint() const
 {
-    showText(LeftOutText(characters, m_lines == Lines::Two), true);
+    // Room for two-digit counts whatever the count now, so that the box
+    // beside it keeps its width while the count changes.
+    const QMargins margins = contentsMargins();
+    const QSize widest = fontMetrics().size(0, countText(-88)) + QSize(margins.left() + margins.right() + 2 * margin(),
+                                                                       margins.top() + margins.bottom() + 2 * margin());
+    return QLabel::sizeHint().expandedTo(widest);
 }
 
-void RemainingCounter::showText(const QString &text, bool warning)
+QSize RemainingCounter::minimumSizeHint() const
 {
-    setText(text);
-    SetTextColour(*this, warning ? PageColors::kDarkRed : QApplication::palette(this).color(QPalette::WindowText));
+    return sizeHint();
 }

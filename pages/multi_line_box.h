@@ -8,8 +8,8 @@ class QLineEdit;
 // A multi-line text box whose value holds its line breaks as CR LF, as they
 // travel to the unit and to the store. Typing, pasting and input-method text
 // stop at maxLength characters of the value (a line break counts two): what
-// does not fit of a paste is left out, and said so; a longer value loaded
-// from the store is shown whole.
+// does not fit of a paste is left out, and said so in the box's tooltip; a
+// longer value loaded from the store is shown whole.
 class MultiLineBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -28,8 +28,6 @@ public:
 
 Q_SIGNALS:
     void remainingChanged(int remaining);
-    // After a paste or input-method text of which `characters` did not fit.
-    void leftOut(int characters);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -47,8 +45,9 @@ private:
 };
 
 // Shows beside a text box how many characters are left, or how many are too
-// many in dark red; on one line, or on two where space is narrow. After a
-// paste that did not fit it says how much was left out, until the next change.
+// many in dark red; on one line, or on two where space is narrow. Its width
+// never changes with the count, so the boxes beside it stay put. A screen
+// reader finds it as the box's label (its buddy).
 class RemainingCounter : public QLabel
 {
     Q_OBJECT
@@ -60,11 +59,13 @@ public:
     // For a one-line box made by TextBox(name, maxLength).
     RemainingCounter(QLineEdit *box, int maxLength, Lines lines, QWidget *parent = nullptr);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 private:
-    RemainingCounter(const QWidget &box, Lines lines, QWidget *parent);
+    RemainingCounter(QWidget &box, Lines lines, QWidget *parent);
+    QString countText(int remaining) const;
     void showRemaining(int remaining);
-    void showLeftOut(int characters);
-    void showText(const QString &text, bool warning);
 
     Lines m_lines;
 };

@@ -6,9 +6,12 @@
 
 namespace {
 
+// Profiles are of their own file type (packaging/alarmcfg-mime.xml), known by this ending.
+constexpr char kProfileEnding[] = ".alarmcfg.json";
+
 QString Filter()
 {
-    return QCoreApplication::translate("ProfileMenu", "配置文件 (*.json);;所有文件 (*)");
+    return QCoreApplication::translate("ProfileMenu", "配置文件 (*.alarmcfg.json *.json);;所有文件 (*)");
 }
 
 }  // namespace
@@ -43,10 +46,10 @@ QString ProfileMenu::chooseProfile(const QString &title)
 void ProfileMenu::chooseExport(bool includePassword)
 {
     QString path = QFileDialog::getSaveFileName(window(), QCoreApplication::translate("ProfileMenu", "导出配置"),
-                                                QStringLiteral("alarmcfg.json"), Filter());
+                                                QLatin1String("profile") + QLatin1String(kProfileEnding), Filter());
     if (path.isEmpty())
         return;
     if (!path.contains(u'.'))
-        path += QLatin1String(".json");
+        path += QLatin1String(kProfileEnding);
     Q_EMIT exportRequested(path, includePassword);
 }

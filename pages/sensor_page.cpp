@@ -1,5 +1,6 @@
 #include "sensor_page.h"
 
+#include "box_naming.h"
 #include "close_hold.h"
 #include "keyboard_rules.h"
 #include "multi_line_box.h"
@@ -42,11 +43,14 @@ QWidget *SensorCell(SensorPageWidgets &w, int sensor)
     auto *layout = new QVBoxLayout(cell);
     layout->setContentsMargins(5, 3, 5, 3);
     layout->setSpacing(2);
-    layout->addWidget(NamedLabel(NumberedName("Label", textField.number()),
-                                 QCoreApplication::translate("SensorPage", "%1号无线传感器被触发，把").arg(sensor, 2, 10, QLatin1Char('0'))));
+    QLabel *heading = NamedLabel(NumberedName("Label", textField.number()),
+                                 QCoreApplication::translate("SensorPage", "%1号无线传感器被触发，把").arg(sensor, 2, 10, QLatin1Char('0')));
+    layout->addWidget(heading);
 
     auto *text = new MultiLineBox(textField.controlName(), textField.maxLength);
     text->setSizeTwips(1935, 495);
+    NameAfterField(*text, textField);
+    CaptionOf(*text, *heading);
     auto *textRow = new QHBoxLayout;
     textRow->setSpacing(4);
     textRow->addWidget(text);
@@ -54,10 +58,12 @@ QWidget *SensorCell(SensorPageWidgets &w, int sensor)
     layout->addLayout(textRow);
 
     QLineEdit *number = PhoneNumberBox(numberField.controlName());
+    NameAfterField(*number, numberField);
+    QLabel *sendTo = NamedLabel(NumberedName("Label", numberField.number()), QCoreApplication::translate("SensorPage", "发送给"));
+    CaptionOf(*number, *sendTo);
     auto *numberRow = new QHBoxLayout;
-    numberRow->addWidget(NamedLabel(NumberedName("Label", numberField.number()), QCoreApplication::translate("SensorPage", "发送给")));
+    numberRow->addWidget(sendTo);
     numberRow->addWidget(number, 1);
-    numberRow->addWidget(LeftOutNote(number));
     layout->addLayout(numberRow);
     layout->addStretch();
 
@@ -69,6 +75,7 @@ QWidget *SensorCell(SensorPageWidgets &w, int sensor)
 QWidget *ButtonCell(SensorPageWidgets &w)
 {
     auto *cell = new QWidget;
+    w.buttonCell = cell;
     auto *row = new QHBoxLayout;
     row->setSpacing(10);
     w.exitButton = NamedButton(QStringLiteral("Command3"), QCoreApplication::translate("SensorPage", "退   出"));
@@ -136,7 +143,7 @@ SensorPage::SensorPage(Store &store, MessageSink &messages, HistoryLog &history,
 
     InstallKeyboardRules(*this);
     InstallEscapeButton(*this, *m_widgets.returnButton);
-    FitToScreen(*this);
+    FitToScreen(*this, *m_widgets.buttonCell);
 
     connect(m_widgets.returnButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_widgets.writeButton, &QPushButton::clicked, this, &SensorPage::write);

@@ -28,6 +28,7 @@ struct SensorPageWidgets
     QPushButton *writeButton = nullptr;                         // 立即写入本页设置
     QPushButton *exitButton = nullptr;                          // 退   出
     WriteOutcomeLabel *outcome = nullptr;                       // how the last write went
+    QWidget *buttonCell = nullptr;                              // the buttons: never scrolled away
 };
 
 // The sensor page "  无线报警传感器内容设置" (Form2): the alarm text and number of each

@@ -1,13 +1,12 @@
 #include "typing_limit.h"
 
 #include "field_encoding.h"
-#include "page_style.h"
 #include "twips.h"
 #include "validation.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
@@ -59,7 +58,7 @@ void TypingLimit::textChanged(const QString &text)
     m_previous = text;
     // The box takes a cut change as a change, even when nothing of it is left.
     const int cut = std::exchange(m_cutCharacters, 0);
-    Q_EMIT changeTaken(text == m_cutText ? cut : 0);
+    TellLeftOut(*m_box, text == m_cutText ? cut : 0);
 }
 
 QValidator::State TypingLimit::validate(QString &input, int &pos) const
@@ -118,20 +117,19 @@ int CharacterCount(const QString &text)
     return int(text.toUcs4().size());
 }
 
-QString LeftOutText(int characters, bool twoLines)
+QString LeftOutText(int characters)
 {
-    return QCoreApplication::translate("TypingLimit", "已截去%1%2 个字符").arg(twoLines ? QStringLiteral("\n") : QStringLiteral(" ")).arg(characters);
+    return QCoreApplication::translate("TypingLimit", "已截去 %1 个字符").arg(characters);
 }
 
-QLabel *LeftOutNote(QLineEdit *box, QWidget *parent)
+void TellLeftOut(QWidget &box, int characters)
 {
-    QLabel *note = WarningLabel(box->objectName() + QLatin1String("LeftOut"), QString(), parent);
-    note->setWordWrap(false);
-    note->hide();
-    if (const TypingLimit *limit = LimitOf(box))
-        QObject::connect(limit, &TypingLimit::changeTaken, note, [note](int leftOut) {
-            note->setText(leftOut > 0 ? LeftOutText(leftOut) : QString());
-            note->setVisible(leftOut > 0);
-        });
-    return note;
+    // Not a note in the page: the boxes around it stay where they are, uncovered.
+    if (characters == 0 && box.toolTip().isEmpty())
+        return;
+    box.setToolTip(characters > 0 ? LeftOutText(characters) : QString());
+    if (characters > 0)
+        QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())), box.toolTip(), &box);
+    else
+        QToolTip::hideText();
 }

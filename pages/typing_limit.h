@@ -4,7 +4,6 @@
 #include <QValidator>
 #include <functional>
 
-class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -12,7 +11,7 @@ class QWidget;
 // leaves the box holding a value that fits is taken. Of a change that does
 // not fit (a long paste, or one with a line break, which never fits), the
 // longest start of the inserted text that fits is taken and the rest left
-// out, which changeTaken() then tells; a change that cannot fit at all is
+// out, which the box's tooltip then tells; a change that cannot fit at all is
 // refused, unless it shortens the text. A value the program sets (one
 // loaded from the store) is shown whole even when it does not fit, and can be
 // mended step by step; the validation of the write names it.
@@ -28,15 +27,10 @@ public:
 
     State validate(QString &input, int &pos) const override;
 
-Q_SIGNALS:
-    // After each change of the box: how many characters of it were left
-    // out, 0 when the whole change was taken.
-    void changeTaken(int leftOut);
-
 private:
     void textChanged(const QString &text);
 
-    const QLineEdit *m_box;
+    QLineEdit *m_box;
     Fits m_fits;
     QString m_previous;  // the box's text before the change under validation
     // A change cut down by validate(): the text it leaves and what it left out.
@@ -57,9 +51,9 @@ const TypingLimit *LimitOf(const QLineEdit *box);
 // Characters as people count them: a surrogate pair is one.
 int CharacterCount(const QString &text);
 
-// "已截去 12 个字符": what a cut paste says; on two lines where space is narrow.
-QString LeftOutText(int characters, bool twoLines = false);
+// "已截去 12 个字符": what a cut paste says.
+QString LeftOutText(int characters);
 
-// A small note in dark red beside a box made by TextBox() or PhoneNumberBox():
-// hidden, it shows how much of a change was left out until the box changes again.
-QLabel *LeftOutNote(QLineEdit *box, QWidget *parent = nullptr);
+// Tells at the box how many characters of its last change were left out, in
+// its tooltip, shown at once, until the box changes again (0 characters).
+void TellLeftOut(QWidget &box, int characters);

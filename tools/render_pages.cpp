@@ -1,8 +1,10 @@
 // render-pages DIRECTORY: renders the main page, the sensor page and the wait
 // window as the program shows them, each under a drawn title bar, into
 // DIRECTORY/main-page.png, sensor-page.png and wait-window.png, and the main
-// page once more in English into DIRECTORY/main-page-en.png. Run it with
-// QT_QPA_PLATFORM=offscreen; scripts/screenshots.sh does.
+// page once more in English into DIRECTORY/main-page-en.png.
+// render-pages DIRECTORY NAME: renders the main page alone into
+// DIRECTORY/NAME.png, for a picture on another screen (its platform's
+// configuration file). Run it with QT_QPA_PLATFORM=offscreen; scripts/screenshots.sh does.
 
 #include "com_port_map.h"
 #include "file_store.h"
@@ -43,7 +45,9 @@ public:
 // above the window's own contents.
 QImage Framed(QWidget &window)
 {
-    const QPixmap contents = window.grab();
+    // In the screen's own pixels: a scaled screen's picture as it looks there.
+    QPixmap contents = window.grab();
+    contents.setDevicePixelRatio(1);
     QImage image(contents.width() + 2, contents.height() + kTitleHeight + 1, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.fillRect(image.rect(), QColor(0x40, 0x40, 0x40));
@@ -78,8 +82,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     app.setFont(PageFont());
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: render-pages DIRECTORY\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: render-pages DIRECTORY [NAME]\n");
         return 2;
     }
     const QDir output(QString::fromLocal8Bit(argv[1]));
@@ -98,6 +102,8 @@ int main(int argc, char **argv)
     HistoryLog history(settings.filePath(QStringLiteral("history.jsonl")));  // nothing is written
     MainPage mainPage(link, store, messages, history, true);
     mainPage.show();
+    if (argc == 3)
+        return Save(mainPage, output, QString::fromLocal8Bit(argv[2]) + QLatin1String(".png")) ? 0 : 1;
     bool saved = Save(mainPage, output, QStringLiteral("main-page.png"));
 
     mainPage.findChild<QPushButton *>(QStringLiteral("Command3"))->click();

@@ -741,8 +741,8 @@ No settings were written.</translation>
 <context>
     <name>ProfileMenu</name>
     <message>
-        <source>配置文件 (*.json);;所有文件 (*)</source>
-        <translation>Profiles (*.json);;All files (*)</translation>
+        <source>配置文件 (*.alarmcfg.json *.json);;所有文件 (*)</source>
+        <translation>Profiles (*.alarmcfg.json *.json);;All files (*)</translation>
     </message>
     <message>
         <source>文件(&amp;F)</source>
@@ -845,8 +845,8 @@ No settings were written.</translation>
 <context>
     <name>TypingLimit</name>
     <message>
-        <source>已截去%1%2 个字符</source>
-        <translation>Cut off:%1%2 characters</translation>
+        <source>已截去 %1 个字符</source>
+        <translation>Cut off: %1 characters</translation>
     </message>
 </context>
 <context>
