@@ -24,7 +24,12 @@ QString SerialLink::select(int com)
     const QString reason = m_port.open(device);
     if (reason.isEmpty())
         return {};
-    OpenFailure failure{com, device, reason, m_port.error() == QSerialPort::PermissionError, {}};
+#ifdef Q_OS_WIN
+    const bool refused = m_port.openRefused();
+#else
+    const bool refused = m_port.error() == QSerialPort::PermissionError;
+#endif
+    OpenFailure failure{com, device, reason, refused, {}};
     failure.access = ProbeDeviceAccess(device);
     return OpenFailureMessage(failure);
 }

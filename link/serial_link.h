@@ -1,7 +1,11 @@
 #pragma once
 
 #include "com_port_map.h"
+#ifdef Q_OS_WIN
+#include "win_serial_port.h"
+#else
 #include "serial_port.h"
+#endif
 #include "serial_port_facts.h"
 
 #include <functional>
@@ -33,6 +37,9 @@ public:
     // adapter comes back under its name; the next select reopens it.
     bool refresh();
     void close();
+    // Points option com at `device` instead of its own port (empty: its own
+    // again); the next select opens it.
+    void pointOption(int com, const QString &device) { m_map.setOverride(com, device); }
 
     enum class State { Open, Closed, Disconnected };
     // Disconnected: the port was open and its device went away or failed.

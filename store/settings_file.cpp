@@ -2,6 +2,9 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#ifdef Q_OS_WIN
+#include "gb18030_windows.h"
+#endif
 
 namespace {
 
@@ -32,6 +35,14 @@ std::optional<QString> ParseSettingsFile(const QByteArray &bytes, SettingsFilePr
         *problem = SettingsFileProblem::NotGb18030;
         return std::nullopt;
     }
+#ifdef Q_OS_WIN
+    const std::optional<QString> text = DecodeGb18030(bytes);  // Qt has no ICU there
+    if (!text) {
+        *problem = SettingsFileProblem::NotGb18030;
+        return std::nullopt;
+    }
+    return WithoutFinalLineEnd(*text);
+#else
     // Stateless: a character cut off at the end is an error, not held back for more bytes.
     QStringDecoder decoder(kEncoding, QStringConverter::Flag::Stateless);
     const QString text = decoder.decode(bytes);
@@ -40,13 +51,18 @@ std::optional<QString> ParseSettingsFile(const QByteArray &bytes, SettingsFilePr
         return std::nullopt;
     }
     return WithoutFinalLineEnd(text);
+#endif
 }
 
 std::optional<QByteArray> FormatSettingsFile(const QString &value)
 {
+#ifdef Q_OS_WIN
+    return EncodeGb18030(value + QLatin1String("\r\n"));
+#else
     QStringEncoder encoder(kEncoding);
     const QByteArray bytes = encoder.encode(value + QLatin1String("\r\n"));
     if (encoder.hasError())
         return std::nullopt;
     return bytes;
+#endif
 }
