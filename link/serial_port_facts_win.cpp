@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <setupapi.h>
+#include <initguid.h>  // defines GUID_DEVCLASS_PORTS here: MinGW's libraries lack it
 #include <devguid.h>
 
 namespace {
