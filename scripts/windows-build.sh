@@ -28,7 +28,7 @@ mkdir -p "$stage/plugins/platforms" "$stage/plugins/styles" "$stage/translations
 cp "$build/app/alarmcfg.exe" "$build/app/alarmcfg-cli.exe" "$build/app/alarmcfg.ico" "$stage/"
 cp "$qt/bin/Qt6Core.dll" "$qt/bin/Qt6Gui.dll" "$qt/bin/Qt6Widgets.dll" "$stage/"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/plugins/platforms/"
-cp "$qt/plugins/styles/"*.dll "$stage/plugins/styles/"
+cp "$qt/plugins/styles/"*.dll "$stage/plugins/styles/" 2>/dev/null || rmdir "$stage/plugins/styles"  # the Windows Vista look
 cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$stage/translations/"
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 cp "$runtime/libstdc++-6.dll" "$runtime/libgcc_s_seh-1.dll" /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"

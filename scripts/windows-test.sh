@@ -71,6 +71,8 @@ export WINEPATH="$qt/bin;$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-n
 export QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$qt/plugins"
 
 echo "== test programs"
+# Qt's own Chinese texts beside the tests, as beside the program.
+printf '[Paths]\nPrefix = Z:%s\nTranslations = Z:%s/translations\n' "$qt" "$stage" >"$build/tests/qt.conf"
 for test in "${tests[@]}"; do
     start=$SECONDS
     if run "$build/tests/$test.exe"; then
@@ -154,7 +156,7 @@ else
 fi
 
 echo "== picture of the main page"
-export QT_PLUGIN_PATH="$qt/plugins" WINEPATH="$qt/bin"
+unset QT_PLUGIN_PATH WINEPATH  # the program's folder holds all it needs
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb_pid=$!
