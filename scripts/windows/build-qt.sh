@@ -35,8 +35,15 @@ if [ -f "$prefix/.complete" ]; then
 fi
 
 work="$cache/qt-work-$key"
-rm -rf "$work"
+# One build at a time: a second one would remove the first one's work folder.
 mkdir -p "$cache"
+exec 9>"$cache/qt-$key.lock"
+if ! flock -n 9 || { [ -f "$work/build.log" ] && [ -n "$(find "$work/build.log" -mmin -30)" ]; }; then
+    echo "Qt for Windows is being built in $work (see its build.log): wait for it to finish" \
+         "(remove that folder if no build runs)" >&2
+    exit 1
+fi
+rm -rf "$work"
 cp "$toolchain" "$cached_toolchain"
 mkdir -p "$work/sources.list.d" "$work/lists/partial" "$work/apt-cache/archives/partial"
 # A private source list and package index: the system's apt configuration and
