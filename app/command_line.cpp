@@ -1,6 +1,10 @@
 #include "command_line.h"
 
+#include "file_store.h"
+#include "other_ports.h"
 #include "page_fields.h"
+#include "port_choices.h"
+#include "read_only_store.h"
 #include "validation.h"
 
 #include <QCommandLineParser>
@@ -310,6 +314,14 @@ QString CommandLineHelp()
 ComPortMap PortMapFor(const CommandLine &options)
 {
     ComPortMap map;
+    if (OtherPortsOffered()) {  // the ports the options were pointed at in the window
+        FileStore files(FileStore::defaultDirectory());
+        ReadOnlyStore stored(files);
+        const std::array<QString, 4> choices = ReadPortChoices(stored);
+        for (int com = 1; com <= 4; ++com)
+            if (!choices[com - 1].isEmpty())
+                map.setOverride(com, choices[com - 1]);
+    }
     for (const QString &assignment : options.portOverrides)
         map.setOverride(assignment);
     return map;

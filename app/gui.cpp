@@ -43,6 +43,8 @@ int RunGui(QApplication &app, const CommandLine &options)
     boxes.setPage(&mainPage);
     QObject::connect(&mainPage, &MainPage::quitRequested, &app, [] { QCoreApplication::exit(0); });
     mainPage.show();
+    if (const QString note = FileStore::directoryNote(); !note.isEmpty())
+        boxes.showError(QCoreApplication::translate("Program", "设置目录"), note);
     if (!options.openProfile.isEmpty())
         mainPage.importProfile(options.openProfile);  // refused whole, with a message, if it has a problem
     return app.exec();

@@ -4,6 +4,7 @@
 #include "command_line_profile.h"
 #include "command_line_write.h"
 #include "console.h"
+#include "file_store.h"
 #include "gui.h"
 #include "language.h"
 #include "printable_text.h"
@@ -11,6 +12,9 @@
 #include <QApplication>
 #ifdef Q_OS_UNIX
 #include <csignal>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
 #endif
 
 namespace {
@@ -39,6 +43,37 @@ bool RefusalWantsWindow(const CommandLine &options)
 void PrintRefusal(const QString &refusal)
 {
     Err() << QCoreApplication::applicationName() << ": " << Printable(refusal) << Qt::endl;
+}
+
+#ifdef Q_OS_WIN
+// The program prints UTF-8: a Windows console shows it as such while the
+// program runs (and reads what is typed as such), and gets its own code page
+// back afterwards.
+class Utf8Console
+{
+public:
+    Utf8Console() : m_output(GetConsoleOutputCP()), m_input(GetConsoleCP())
+    {
+        SetConsoleOutputCP(CP_UTF8);
+        SetConsoleCP(CP_UTF8);
+    }
+    ~Utf8Console()
+    {
+        if (m_output != 0)
+            SetConsoleOutputCP(m_output);
+        if (m_input != 0)
+            SetConsoleCP(m_input);
+    }
+
+private:
+    UINT m_output;
+    UINT m_input;
+};
+#endif
+
+bool UsesStore(Mode mode)
+{
+    return mode == Mode::Write || mode == Mode::Import || mode == Mode::Export;
 }
 
 }  // namespace
@@ -72,6 +107,11 @@ int main(int argc, char **argv)
     const Translations translations(firstReading.language);
     const CommandLine options = ParseCommandLine(arguments);
     SurviveClosedOutput();
+#ifdef Q_OS_WIN
+    const Utf8Console console;
+#endif
+    if (const QString note = UsesStore(options.mode) ? FileStore::directoryNote() : QString(); !note.isEmpty())
+        Err() << note << Qt::endl;
     switch (options.mode) {
     case Mode::Refused:
         PrintRefusal(options.refusal);

@@ -1,13 +1,12 @@
 #include "settings_file.h"
 
+#include "gb18030.h"
+
 #include <QList>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 
 namespace {
-
-constexpr char kEncoding[] = "GB18030";
 
 QString WithoutFinalLineEnd(QString text)
 {
@@ -20,13 +19,13 @@ QString WithoutFinalLineEnd(QString text)
 
 // GB2312 is the GB18030 area whose two bytes are both A1..FE; a code there
 // that GB2312 leaves empty decodes to a private-use character.
-bool IsAsciiOrGb2312(char32_t c, QStringEncoder &encoder)
+bool IsAsciiOrGb2312(char32_t c)
 {
     if (c < 0x80)
         return true;
     if (QChar::category(c) == QChar::Other_PrivateUse)
         return false;
-    const QByteArray bytes = encoder.encode(QString::fromUcs4(&c, 1));
+    const QByteArray bytes = EncodeGb18030(QString::fromUcs4(&c, 1)).value_or(QByteArray());
     return bytes.size() == 2 && std::all_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) >= 0xA1 && uchar(b) <= 0xFE; });
 }
 
@@ -51,10 +50,9 @@ bool IsUtf8Text(const QByteArray &bytes, const QString &gb18030Reading)
         return false;  // not UTF-8, or ASCII alone, which reads the same either way
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return true;
-    QStringEncoder encoder(kEncoding, QStringConverter::Flag::Stateless);
     const QList<uint> gb18030Characters = gb18030Reading.toUcs4();
     const QList<uint> utf8Characters = utf8Reading.toUcs4();
-    return !std::all_of(gb18030Characters.begin(), gb18030Characters.end(), [&encoder](char32_t c) { return IsAsciiOrGb2312(c, encoder); })
+    return !std::all_of(gb18030Characters.begin(), gb18030Characters.end(), IsAsciiOrGb2312)
         && std::all_of(utf8Characters.begin(), utf8Characters.end(), IsPrintable);
 }
 
@@ -72,22 +70,19 @@ std::optional<QString> ParseSettingsFile(const QByteArray &bytes, SettingsFilePr
         *problem = SettingsFileProblem::NotGb18030;
         return std::nullopt;
     }
-    // Stateless: a character cut off at the end is an error, not held back for more bytes.
-    QStringDecoder decoder(kEncoding, QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError() || IsUtf8Text(bytes, text)) {
+    const std::optional<QString> text = DecodeGb18030(bytes);
+    if (!text || IsUtf8Text(bytes, *text)) {
         *problem = SettingsFileProblem::NotGb18030;
         return std::nullopt;
     }
-    return WithoutFinalLineEnd(text);
+    return WithoutFinalLineEnd(*text);
 }
 
 std::optional<QByteArray> FormatSettingsFile(const QString &value)
 {
-    QStringEncoder encoder(kEncoding);
-    const QByteArray bytes = encoder.encode(value + QLatin1String("\r\n"));
+    const std::optional<QByteArray> bytes = EncodeGb18030(value + QLatin1String("\r\n"));
     SettingsFileProblem problem;
-    if (encoder.hasError() || ParseSettingsFile(bytes, &problem) != value)
+    if (!bytes || ParseSettingsFile(*bytes, &problem) != value)
         return std::nullopt;
     return bytes;
 }

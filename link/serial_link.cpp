@@ -30,8 +30,12 @@ QString SerialLink::select(int com)
     const QString reason = m_port.open(device);
     if (reason.isEmpty())
         return {};
-    return OpenFailureMessage(
-        {com, device, reason, m_port.error() == QSerialPort::PermissionError, ProbeDeviceAccess(device)});
+#ifdef Q_OS_WIN
+    const bool refused = m_port.openRefused();
+#else
+    const bool refused = m_port.error() == QSerialPort::PermissionError;
+#endif
+    return OpenFailureMessage({com, device, reason, refused, ProbeDeviceAccess(device)});
 }
 
 QString SerialLink::reselectForWrite()

@@ -2,7 +2,11 @@
 
 #include "com_port_map.h"
 #include "port_watch.h"
+#ifdef Q_OS_WIN
+#include "win_serial_port.h"
+#else
 #include "serial_port.h"
+#endif
 #include "serial_port_facts.h"
 
 #include <functional>
@@ -35,6 +39,9 @@ public:
     // adapter comes back under its name; the next select reopens it.
     bool refresh();
     void close();
+    // Points option com at `device` instead of its own port (empty: its own
+    // again); the next select opens it.
+    void pointOption(int com, const QString &device) { m_map.setOverride(com, device); }
 
     enum class State { Open, Closed, Disconnected };
     // Disconnected: the port was open and its device went away or failed.

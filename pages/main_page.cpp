@@ -12,6 +12,7 @@
 #include "page_fields.h"
 #include "page_settings.h"
 #include "page_style.h"
+#include "port_choice_menu.h"
 #include "port_status.h"
 #include "profile_transfer.h"
 #include "profile_menu.h"
@@ -372,6 +373,10 @@ MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, Histor
     m_widgets.outcome->watch(fields);
     connect(m_widgets.comOptions, &QButtonGroup::idClicked, this,
             [this] { m_ports->report(selectPort()); });
+    InstallPortChoiceMenus(*m_widgets.comOptions, link, store, [this](int com) {
+        SelectOnly(*m_widgets.comOptions, com);
+        m_ports->report(selectPort());
+    });
     connect(menu, &ProfileMenu::importRequested, this, &MainPage::importProfile);
     connect(menu, &ProfileMenu::exportRequested, this, &MainPage::exportProfile);
     connect(menu, &ProfileMenu::historyRequested, this, &MainPage::showHistory);

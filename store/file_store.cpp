@@ -20,6 +20,27 @@ constexpr int kLockWaitMs = 2000;
 
 QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
 
+#ifdef Q_OS_WIN
+// A path without a drive: the root of the drive of the working directory.
+QString DriveRootDirectory()
+{
+    const QString drive = QDir::current().absolutePath().section(u'/', 0, 0);
+    return drive + u'/' + QLatin1String(kDirectoryName);
+}
+
+// Whether the folder is there or could be made; a folder made to find out is
+// removed again, so that reading alone leaves nothing behind.
+bool UsableDirectory(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return true;
+    if (!QDir().mkdir(path))
+        return false;
+    QDir().rmdir(path);
+    return true;
+}
+#endif
+
 }  // namespace
 
 FileStore::FileStore(QString directory) : m_directory(std::move(directory)) {}
@@ -30,13 +51,24 @@ FileStore::~FileStore() = default;
 QString FileStore::defaultDirectory()
 {
 #ifdef Q_OS_WIN
-    // A path without a drive: the root of the drive of the working directory.
-    const QString drive = QDir::current().absolutePath().section(u'/', 0, 0);
-    return drive + u'/' + QLatin1String(kDirectoryName);
+    if (const QString root = DriveRootDirectory(); UsableDirectory(root))
+        return root;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/'
+        + QLatin1String(kDirectoryName);
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
         + QLatin1String(kDirectoryName);
 #endif
+}
+
+QString FileStore::directoryNote()
+{
+#ifdef Q_OS_WIN
+    const QString root = DriveRootDirectory();
+    if (const QString directory = defaultDirectory(); directory != root)
+        return QCoreApplication::translate("FileStore", "无法在 %1 创建设置目录，设置保存在 %2").arg(Native(root), Native(directory));
+#endif
+    return {};
 }
 
 QString FileStore::filePath(const QString &key) const

@@ -19,7 +19,13 @@ public:
     // \woclc1k on the current drive on Windows, where existing installations
     // keep their files; elsewhere woclc1k in the user's configuration
     // directory ($XDG_CONFIG_HOME, by default ~/.config).
+    // Where \woclc1k cannot be made (a read-only drive, no rights at its
+    // root), Windows falls back to woclc1k in the user's local application
+    // data folder.
     static QString defaultDirectory();
+    // Says that the fallback was taken and where the settings are; empty
+    // otherwise.
+    static QString directoryNote();
 
     QString directory() const { return m_directory; }
     QString filePath(const QString &key) const;

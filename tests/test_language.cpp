@@ -62,6 +62,10 @@ private Q_SLOTS:
         QFETCH(QString, lang);
         QFETCH(QStringList, arguments);
         QFETCH(bool, english);
+#ifdef Q_OS_WIN
+        if (arguments.isEmpty() || arguments.constLast() == QLatin1String("fr"))
+            QSKIP("Windows takes the language from the user's settings, not from locale variables");
+#endif
         const std::pair<const char *, QString> variables[] = {{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}};
         for (const auto &[name, value] : variables) {
             if (value.isEmpty())

@@ -340,6 +340,10 @@ Please change them to something only the owner knows.</translation>
         <source>内容含有无法保存的字符</source>
         <translation>the value holds characters that cannot be saved</translation>
     </message>
+    <message>
+        <source>无法在 %1 创建设置目录，设置保存在 %2</source>
+        <translation>Cannot create the settings folder %1; the settings are kept in %2</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -532,6 +536,34 @@ Close the program using it (a serial terminal, minicom, screen, …), then choos
         <source>COM%1 没有对应的串口设备，请插好USB串口适配器后再选择该COM口，或选择其他COM口。</source>
         <translation>COM%1 has no serial device. Plug in the USB serial adapter, then choose this COM port again, or choose another COM port.</translation>
     </message>
+    <message>
+        <source>该设备不接受 9600 波特、8 个数据位、无校验、1 个停止位的设置，可能不是串口（%1）。</source>
+        <translation>The device does not take the settings 9600 baud, 8 data bits, no parity, 1 stop bit; it may not be a serial port (%1).</translation>
+    </message>
+    <message>
+        <source>写入超时</source>
+        <translation>The write timed out</translation>
+    </message>
+    <message>
+        <source>该串口正被另一个程序占用（%1）。
+请关闭使用该串口的程序（串口调试助手、另一个 alarmcfg 等），然后再选择该COM口或写入。</source>
+        <translation>Another program is using this port (%1).
+Close the program using the port (a serial terminal, another alarmcfg, …), then select the COM option again or write.</translation>
+    </message>
+    <message>
+        <source>系统中没有这个COM口（%1）。
+USB串口适配器可能没有插好，或者它的驱动程序（CH340/CH341、PL2303、CP210x、FTDI）没有安装：在设备管理器的“端口 (COM 和 LPT)”下可以看到适配器得到的COM号；若适配器在“其他设备”下带黄色感叹号，请安装适配器厂家的驱动程序。
+适配器的COM号大于4时，右键单击一个COM选项，选择“其他端口”中的该COM口。</source>
+        <translation>The system has no such COM port (%1).
+The USB serial adapter may not be plugged in, or its driver (CH340/CH341, PL2303, CP210x, FTDI) is not installed: the Device Manager shows the adapter's COM number under "Ports (COM &amp; LPT)"; if the adapter is under "Other devices" with a yellow exclamation mark, install the driver from the adapter's maker.
+When the adapter's COM number is above 4, right-click a COM option and choose that port under "Other ports".</translation>
+    </message>
+    <message>
+        <source>%1
+请重新插拔USB串口适配器，然后再选择该COM口或写入。</source>
+        <translation>%1
+Unplug the USB serial adapter and plug it in again, then select the COM option again or write.</translation>
+    </message>
 </context>
 <context>
     <name>MainPage</name>
@@ -670,6 +702,21 @@ Close the program using it (a serial terminal, minicom, screen, …), then choos
     </message>
 </context>
 <context>
+    <name>PortChoice</name>
+    <message>
+        <source>其他端口</source>
+        <translation>Other ports</translation>
+    </message>
+    <message>
+        <source>COM%1 使用的端口</source>
+        <translation>Port used by COM%1</translation>
+    </message>
+    <message>
+        <source>COM%1（本机端口）</source>
+        <translation>COM%1 (the port of that name)</translation>
+    </message>
+</context>
+<context>
     <name>PortStatus</name>
     <message>
         <source>串口设置</source>
@@ -794,6 +841,10 @@ No settings were written.</translation>
     <message>
         <source>模拟报警器 %1 没有给出串口设备。</source>
         <translation>The simulated unit %1 gave no serial device.</translation>
+    </message>
+    <message>
+        <source>设置目录</source>
+        <translation>Settings folder</translation>
     </message>
 </context>
 <context>
