@@ -5,7 +5,9 @@
 #include "outcome_words.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
