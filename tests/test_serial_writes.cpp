@@ -364,6 +364,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QString());
         QStringList expected;
+        const Translations english(Language::English);  // the language the run was in
         for (const WriteRecord &record : written.mid(written.size() - shown))
             expected << FormatHistoryLine(record);
         QCOMPARE(run.out, expected);
