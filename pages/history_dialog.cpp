@@ -90,7 +90,6 @@ HistoryDialog::HistoryDialog(const QString &path, MessageSink &messages, QWidget
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setWordWrap(true);
     m_table->setRowCount(int(read.records.size()));
     int row = 0;
     for (auto record = read.records.crbegin(); record != read.records.crend(); ++record, ++row) {
@@ -103,7 +102,6 @@ HistoryDialog::HistoryDialog(const QString &path, MessageSink &messages, QWidget
                                                                         : cells[kOutcomeColumn] + u'\n' + details);
     }
     m_table->resizeColumnsToContents();
-    m_table->resizeRowsToContents();  // a long outcome wraps in its cell
 
     auto *note = new QLabel(ReadingNote(read));
     note->setObjectName(QStringLiteral("HistoryNote"));
