@@ -2,6 +2,8 @@
 
 #include "field_encoding.h"
 
+#include <QCoreApplication>
+
 // The eight blocks as the unit's memory map. Every block starts with its
 // eight-byte tag; a byte no field writes keeps the block's fill.
 //
@@ -184,24 +186,24 @@ QByteArray Build(const BlockLayout &layout, const BlockInput &input)
 const std::vector<BlockLayout> &AllBlockLayouts()
 {
     static const std::vector<BlockLayout> layouts{
-        {"COMSMSA2", Page::Main, 248, kFill,
+        {"COMSMSA2", QT_TRANSLATE_NOOP("Block", "油路控制密语"), Page::Main, 248, kFill,
          {Text(PhraseSlot(0), 7, kPhraseCap), Text(PhraseSlot(1), 8, kPhraseCap)}},
-        {"COMSMSAB", Page::Main, 249, kFill,
+        {"COMSMSAB", QT_TRANSLATE_NOOP("Block", "设防解防密语和授权手机号码（第1份）"), Page::Main, 249, kFill,
          std::vector<FieldLayout>{Text(PhraseSlot(4), 13, kPhraseCap), Text(PhraseSlot(5), 14, kPhraseCap)}
              + AuthorisedNumbers(kNumbersInAB, kNumberListInAB, kAnyNumberInAB)},
-        {"COMSMSA3", Page::Main, 57, kFill, AuthorisedNumbers(kNumbersInA3, kNumberListInA3, kAnyNumberInA3)},
-        {"COMSMSA7", Page::Main, 273, kFill,
+        {"COMSMSA3", QT_TRANSLATE_NOOP("Block", "授权手机号码（第2份）"), Page::Main, 57, kFill, AuthorisedNumbers(kNumbersInA3, kNumberListInA3, kAnyNumberInA3)},
+        {"COMSMSA7", QT_TRANSLATE_NOOP("Block", "报警短信内容和号码、报警方式、安全密语"), Page::Main, 273, kFill,
          std::vector<FieldLayout>{Text(kAlarmText, 16, kAlarmTextCap)} + Numbers(kSmsRecipients, 17)
              + Numbers(kCallNumbers, 23)
              + std::vector<FieldLayout>{Byte(FieldKind::AlarmMode, kAlarmModeByte),
                                         Text(kRewritePassword, 15, kPasswordCap)}},
-        {"COMSMSA5", Page::Main, 24, 0x00, {}},
-        {"COMSMSA4", Page::Main, 59, kFill,
+        {"COMSMSA5", QT_TRANSLATE_NOOP("Block", "固定数据"), Page::Main, 24, 0x00, {}},
+        {"COMSMSA4", QT_TRANSLATE_NOOP("Block", "授权手机号码（第3份）和振铃开关"), Page::Main, 59, kFill,
          AuthorisedNumbers(kNumbersInA3, kNumberListInA3, kAnyNumberInA3)
              + std::vector<FieldLayout>{Byte(FieldKind::RingTone, kRingToneInA4),
                                         Byte(FieldKind::Constant, kClosingByteInA4, 0x00)}},
-        {"COMSMSA8", Page::Sensor, 248, kFill, SensorRecords(1)},
-        {"COMSMSAH", Page::Sensor, 248, kFill, SensorRecords(1 + 2 * kSensorsPerBlock)},
+        {"COMSMSA8", QT_TRANSLATE_NOOP("Block", "无线传感器1–5"), Page::Sensor, 248, kFill, SensorRecords(1)},
+        {"COMSMSAH", QT_TRANSLATE_NOOP("Block", "无线传感器6–10"), Page::Sensor, 248, kFill, SensorRecords(1 + 2 * kSensorsPerBlock)},
     };
     return layouts;
 }
@@ -219,6 +221,12 @@ const BlockLayout &BlockLayoutOf(const char *tag)
     const BlockLayout *layout = FindBlockLayout(tag);
     Q_ASSERT(layout);
     return *layout;
+}
+
+QString PartName(const QByteArray &tag)
+{
+    const BlockLayout *layout = FindBlockLayout(tag);
+    return layout ? QCoreApplication::translate("Block", layout->part) : QString::fromLatin1(tag);
 }
 
 QByteArray BuildBlock(const BlockLayout &layout, const MainPageValues &values)

@@ -26,10 +26,12 @@ struct FieldLayout
     quint8 value = 0;  // NumberListFlag and Constant
 };
 
-// One block: its tag, size, fill byte and fields. Bytes no field writes keep the fill.
+// One block: its tag, what it carries in the page's words, size, fill byte
+// and fields. Bytes no field writes keep the fill.
 struct BlockLayout
 {
     const char *tag;
+    const char *part;  // untranslated, in the "Block" context: "授权手机号码（第2份）"
     Page page;
     int size;
     quint8 fill;
@@ -44,6 +46,9 @@ const std::vector<BlockLayout> &AllBlockLayouts();
 const BlockLayout *FindBlockLayout(const QByteArray &tag);
 // The layout of a tag this program sends.
 const BlockLayout &BlockLayoutOf(const char *tag);
+// What the block carries as the page words it, in the chosen language; a tag
+// this program does not send (a hand-edited history line) is named as it is.
+QString PartName(const QByteArray &tag);
 
 // The one builder all blocks share: fill, tag, then the fields in table order,
 // from the values of the layout's page. Numbers are cleaned of blanks and

@@ -1,5 +1,6 @@
 #include "history_format.h"
 
+#include "outcome_words.h"
 #include "page_fields.h"
 #include "printable_text.h"
 
@@ -16,16 +17,13 @@ QString Port(const WriteOrigin &origin)
     return origin.device.isEmpty() ? com : com + u' ' + Printable(origin.device);
 }
 
-// The outcome for people in their language, or as the CSV keeps it: in
-// English whatever the language, like the record's other fields.
-QString Outcome(const WriteRecord &record, bool forPeople)
+// The outcome as the CSV keeps it: in English whatever the language, like
+// the record's other fields, with the unanswered blocks by tag.
+QString CsvOutcome(const WriteRecord &record)
 {
-    const auto text = [forPeople](const char *english) {
-        return forPeople ? QCoreApplication::translate("History", english) : QString::fromLatin1(english);
-    };
     if (record.refused)
-        return text(QT_TRANSLATE_NOOP("History", "refused"));
-    QString outcome = text(QT_TRANSLATE_NOOP("History", "%1/%2 answered"))
+        return QStringLiteral("refused");
+    QString outcome = QStringLiteral("%1/%2 answered")
                           .arg(QString::number(record.blocksAnswered()), QString::number(record.blocks.size()));
     QStringList silent;
     for (const BlockOutcome &block : record.blocks) {
@@ -33,21 +31,8 @@ QString Outcome(const WriteRecord &record, bool forPeople)
             silent << QString::fromLatin1(block.tag);
     }
     if (!silent.isEmpty())
-        outcome += text(QT_TRANSLATE_NOOP("History", ", %1 not answered")).arg(silent.join(QLatin1String(", ")));
+        outcome += QStringLiteral(", %1 not answered").arg(silent.join(QLatin1String(", ")));
     return outcome;
-}
-
-// The secrets sent at their default as the page labels them; a control this
-// program does not know (a hand-edited line) by its recorded name.
-QString SecretLabels(const QStringList &controls)
-{
-    QStringList labels;
-    for (const QString &control : controls) {
-        const auto field = std::find_if(MainPageFields().cbegin(), MainPageFields().cend(),
-                                        [&control](const Field &row) { return row.controlName() == control; });
-        labels << (field == MainPageFields().cend() ? control : field->labelText());
-    }
-    return labels.join(QCoreApplication::translate("History", ", ", "between field labels"));
 }
 
 QString Blocks(const WriteRecord &record)
@@ -73,14 +58,26 @@ QByteArray CsvRow(const QStringList &fields)
 
 }  // namespace
 
+// A control this program does not know (a hand-edited line) goes by its recorded name.
+QString DefaultSecretLabels(const QStringList &controls)
+{
+    QStringList labels;
+    for (const QString &control : controls) {
+        const auto field = std::find_if(MainPageFields().cbegin(), MainPageFields().cend(),
+                                        [&control](const Field &row) { return row.controlName() == control; });
+        labels << (field == MainPageFields().cend() ? control : field->labelText());
+    }
+    return labels.join(QCoreApplication::translate("History", ", ", "between field labels"));
+}
+
 QString FormatHistoryLine(const WriteRecord &record)
 {
     // Every field read from the file is shown as text: a line break in a
     // profile's name must not make a record of its own.
     QStringList parts{record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), Printable(record.page),
-                      Port(record.origin), Outcome(record, true), Printable(record.origin.source)};
+                      Port(record.origin), OutcomeSummary(record.refused, record.blocks), Printable(record.origin.source)};
     if (!record.defaultSecrets.isEmpty())
-        parts << QCoreApplication::translate("History", "default secrets sent: %1").arg(SecretLabels(record.defaultSecrets));
+        parts << QCoreApplication::translate("History", "default secrets sent: %1").arg(DefaultSecretLabels(record.defaultSecrets));
     return parts.join(QLatin1String("  "));
 }
 
@@ -92,7 +89,7 @@ QByteArray HistoryToCsv(const QList<WriteRecord> &records)
                    QStringLiteral("values"), QStringLiteral("default secrets sent")});
     for (const WriteRecord &record : records) {
         csv += CsvRow({record.time.toString(Qt::ISODate), record.page, QStringLiteral("COM%1").arg(record.origin.com),
-                       record.origin.device, record.origin.source, Outcome(record, false), Blocks(record),
+                       record.origin.device, record.origin.source, CsvOutcome(record), Blocks(record),
                        QString::fromUtf8(QJsonDocument(record.values).toJson(QJsonDocument::Compact)),
                        record.defaultSecrets.join(QLatin1String(", "))});
     }

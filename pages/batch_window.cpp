@@ -8,6 +8,7 @@
 #include "page_fields.h"
 #include "page_style.h"
 #include "profile.h"
+#include "queued_input.h"
 #include "serial_link.h"
 #include "validation.h"
 #include "window_history.h"
@@ -30,7 +31,7 @@ QString Title()
     return QCoreApplication::translate("BatchWindow", "批量写入");
 }
 
-// "第 2 台（COM1 /dev/ttyUSB0）：主页 已写入；无线报警传感器 COMSMSAH 未应答，其余已写入（10:31:02）"
+// "第 2 台（COM1 /dev/ttyUSB0）：主页 已写入；无线报警传感器 已写入：无线传感器1–5；未写入：无线传感器6–10（10:31:02）"
 QString UnitLine(int number, const WriteOrigin &origin, const UnitWrite &written)
 {
     QStringList pages;
@@ -42,6 +43,16 @@ QString UnitLine(int number, const WriteOrigin &origin, const UnitWrite &written
     return QCoreApplication::translate("BatchWindow", "第 %1 台（%2）：%3（%4）")
         .arg(number)
         .arg(PortName(origin), pages.join(QCoreApplication::translate("BatchWindow", "；", "between pages")), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+}
+
+// Each block of the unit's pages with its tag, for the line's tooltip.
+QString UnitBlockDetails(const UnitWrite &written)
+{
+    QList<BlockOutcome> blocks;
+    for (const std::optional<WriteResult> &page : {written.main, written.sensor})
+        if (page)
+            blocks += page->blocks;
+    return BlockDetails(blocks);
 }
 
 }  // namespace
@@ -100,6 +111,7 @@ BatchWindow::BatchWindow(const UnitPages &pages, const QString &profile, SerialL
     auto *hint = new QLabel(QCoreApplication::translate("BatchWindow", "连接一台报警器，然后按“写入下一台”。"));
     m_counts->setObjectName(QStringLiteral("BatchCounts"));
     m_units->setObjectName(QStringLiteral("BatchUnits"));
+    m_units->setWordWrap(true);  // a long outcome wraps; its tooltip holds it whole too
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_next);
@@ -130,13 +142,18 @@ void BatchWindow::writeNextUnit()
     m_link.select(com);
     const WriteOrigin origin{com, m_link.map().device(com), ProfileSource(m_profile)};
     MemoryStore discarded;  // a write from a profile stores nowhere
-    const UnitWrite written = WriteUnit(m_pages, m_link.port(), discarded, m_messages, m_view,
-                                        [&](UnitPage page, const WriteResult &result) {
-                                            RecordWindowWrite(m_history, m_messages,
-                                                              UnitPageRecord(m_pages, page, result, origin));
-                                        });
+    UnitWrite written;
+    {
+        // A click on 写入下一台 made during this unit's write is not a request for the next one.
+        const InputHold hold(*this);
+        written = WriteUnit(m_pages, m_link.port(), discarded, m_messages, m_view,
+                            [&](UnitPage page, const WriteResult &result) {
+                                RecordWindowWrite(m_history, m_messages, UnitPageRecord(m_pages, page, result, origin));
+                            });
+    }
     (written.succeeded() ? m_succeeded : m_failed) += 1;
-    m_units->addItem(UnitLine(m_succeeded + m_failed, origin, written));
+    auto *line = new QListWidgetItem(UnitLine(m_succeeded + m_failed, origin, written), m_units);
+    line->setToolTip(line->text() + u'\n' + UnitBlockDetails(written));
     m_units->scrollToBottom();
     showCounts();
     m_next->setEnabled(true);

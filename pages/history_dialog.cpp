@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr int kOutcomeColumn = 4;
+
 QString Title()
 {
     return QCoreApplication::translate("HistoryDialog", "写入记录");
@@ -44,11 +46,20 @@ QString SourceName(const QString &source)
     return source;
 }
 
+// What reached the unit, and the secrets sent at their published default.
+QString Outcome(const WriteRecord &record)
+{
+    const QString summary = OutcomeSummary(record.refused, record.blocks);
+    if (record.defaultSecrets.isEmpty())
+        return summary;
+    return QCoreApplication::translate("HistoryDialog", "%1；发送了默认密语：%2")
+        .arg(summary, DefaultSecretLabels(record.defaultSecrets));
+}
+
 QStringList Row(const WriteRecord &record)
 {
     return {record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), PageName(record.page),
-            PortName(record.origin), SourceName(record.origin.source),
-            OutcomeSummary(record.refused, record.blocks)};
+            PortName(record.origin), SourceName(record.origin.source), Outcome(record)};
 }
 
 // What is wrong with the file, if anything.
@@ -85,6 +96,10 @@ HistoryDialog::HistoryDialog(const QString &path, MessageSink &messages, QWidget
         const QStringList cells = Row(*record);
         for (int column = 0; column < cells.size(); ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
+        // The whole outcome on hover, with each block's tag for a technician.
+        const QString details = BlockDetails(record->blocks);
+        m_table->item(row, kOutcomeColumn)->setToolTip(details.isEmpty() ? cells[kOutcomeColumn]
+                                                                        : cells[kOutcomeColumn] + u'\n' + details);
     }
     m_table->resizeColumnsToContents();
 

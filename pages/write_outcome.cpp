@@ -7,22 +7,6 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStringList>
-
-QString OutcomeSummary(bool refused, const QList<BlockOutcome> &blocks)
-{
-    if (refused)
-        return QCoreApplication::translate("WriteOutcome", "没有发送任何设置");
-    QStringList silent;
-    for (const BlockOutcome &block : blocks)
-        if (!block.answered)
-            silent << QString::fromLatin1(block.tag);
-    if (silent.isEmpty())
-        return QCoreApplication::translate("WriteOutcome", "已写入");
-    const QString tags = silent.join(QCoreApplication::translate("WriteOutcome", "、", "between block tags"));
-    return silent.size() == blocks.size() ? QCoreApplication::translate("WriteOutcome", "%1 未应答").arg(tags)
-                                          : QCoreApplication::translate("WriteOutcome", "%1 未应答，其余已写入").arg(tags);
-}
 
 QString WriteOutcomeText(const WriteResult &result, const QDateTime &when)
 {
@@ -40,16 +24,16 @@ WriteOutcomeLabel::WriteOutcomeLabel(QWidget *parent) : QLabel(parent)
 void WriteOutcomeLabel::showOutcome(const WriteResult &result, const QDateTime &when)
 {
     m_changedSince = false;
-    setText(WriteOutcomeText(result, when));
-    setToolTip(text());
+    m_blockDetails = BlockDetails(result.blocks);
+    showText(WriteOutcomeText(result, when));
     SetTextColour(*this, result.succeeded() ? PageColors::kGreen : PageColors::kDarkRed);
 }
 
 void WriteOutcomeLabel::showNote(const QString &note)
 {
     m_changedSince = true;  // a note describes no write
-    setText(note);
-    setToolTip(note);
+    m_blockDetails.clear();
+    showText(note);
     SetTextColour(*this, QPalette().color(QPalette::WindowText));
 }
 
@@ -58,9 +42,14 @@ void WriteOutcomeLabel::pageChanged()
     if (m_changedSince || text().isEmpty())
         return;
     m_changedSince = true;
-    setText(QCoreApplication::translate("WriteOutcome", "%1，此后本页已修改", "outcome, then the page was edited").arg(text()));
-    setToolTip(text());
+    showText(QCoreApplication::translate("WriteOutcome", "%1，此后本页已修改", "outcome, then the page was edited").arg(text()));
     SetTextColour(*this, QPalette().color(QPalette::PlaceholderText));
+}
+
+void WriteOutcomeLabel::showText(const QString &text)
+{
+    setText(text);
+    setToolTip(m_blockDetails.isEmpty() ? text : text + u'\n' + m_blockDetails);
 }
 
 void WriteOutcomeLabel::watch(const QList<QObject *> &fields)

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "outcome_words.h"
 #include "write_result.h"
 
 #include <QDateTime>
 #include <QLabel>
 #include <QList>
-
-// What became of a write, in a few words: "已写入", "COMSMSAH 未应答，其余已写入",
-// "COMSMSA2、COMSMSA3 未应答" when no block was answered, or "没有发送任何设置"
-// for a write that was refused.
-QString OutcomeSummary(bool refused, const QList<BlockOutcome> &blocks);
 
 // The summary with the time the write ended: "已写入（10:31:02）"; a refused
 // write sent nothing at any time.
@@ -18,7 +14,7 @@ QString WriteOutcomeText(const WriteResult &result, const QDateTime &when);
 // A status line under a page's buttons: the last write's outcome, in green
 // when the unit answered every block and in dark red otherwise, as the port
 // status shows an open and a closed port. It wraps rather than cut a long
-// outcome off.
+// outcome off; its tooltip adds each block's tag and answer.
 class WriteOutcomeLabel : public QLabel
 {
     Q_OBJECT
@@ -37,5 +33,8 @@ public:
     void watch(const QList<QObject *> &fields);
 
 private:
+    void showText(const QString &text);
+
     bool m_changedSince = false;
+    QString m_blockDetails;  // of the write shown, for the tooltip
 };

@@ -52,7 +52,7 @@ private Q_SLOTS:
         QTest::newRow("silent for COMSMSA4") << QStringList{"--silent-for", "COMSMSA4"} << "main"
                                              << "A2+ AB+ A3+ A7+ A5+ A4-" << 6;
         QTest::newRow("unplugged when COMSMSAB arrives") << QStringList{"--unplug-after", "2"} << "main"
-                                                         << "A2+ AB- A3- A7- A5- A4-" << 2;
+                                                         << "A2+ AB-" << 2;
     }
 
     // `alarmcfg --write` prints one line per block and a message on standard
@@ -69,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(run.out, Exchanges(exchanges));
         {
             const Translations english(Language::English);  // the language the run was in
-            QCOMPARE(run.err.count(WriteFailureTitle()), exchanges.count(u'-'));
+            QCOMPARE(run.err.count(WriteFailureTitle()), unitOptions.contains("--unplug-after") ? 0 : exchanges.count(u'-'));
         }
         QCOMPARE(run.exitCode, exchanges.contains(u'-') ? 1 : 0);
         FileStore store = settings();

@@ -61,10 +61,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answers");
         QTest::addColumn<bool>("portOpen");
         QTest::addColumn<QString>("outcome");  // how the line for people tells it
-        QTest::newRow("main, all answered") << false << "yyyyyy" << true << "6/6 answered";
-        QTest::newRow("main, first silent") << false << "nyyyy" << true << "4/5 answered, COMSMSA2 not answered";
-        QTest::newRow("main, refused") << false << "" << false << "refused";
-        QTest::newRow("sensor, second silent") << true << "yn" << true << "1/2 answered, COMSMSAH not answered";
+        QTest::newRow("main, all answered") << false << "yyyyyy" << true << "已写入";
+        QTest::newRow("main, first silent") << false << "nyyyy" << true << "已写入：授权手机号码（第2份）、报警短信内容和号码、报警方式、安全密语、固定数据、"
+                                                                     "授权手机号码（第3份）和振铃开关；未写入：油路控制密语、设防解防密语和授权手机号码（第1份）";
+        QTest::newRow("main, refused") << false << "" << false << "没有发送任何设置";
+        QTest::newRow("sensor, second silent") << true << "yn" << true << "已写入：无线传感器1–5；未写入：无线传感器6–10";
     }
 
     // A record keeps the page, the COM option and its device, the source,

@@ -274,8 +274,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("green");
         QTest::newRow("answered") << Result(false, "yy") << "已写入（10:31:02）" << true;
-        QTest::newRow("one block silent") << Result(false, "yn") << "COMSMSAH 未应答，其余已写入（10:31:02）" << false;
-        QTest::newRow("no block answered") << Result(false, "nn") << "COMSMSA8、COMSMSAH 未应答（10:31:02）" << false;
+        QTest::newRow("one block silent") << Result(false, "yn") << "已写入：无线传感器1–5；未写入：无线传感器6–10（10:31:02）" << false;
+        QTest::newRow("no block answered") << Result(false, "nn") << "报警器未收到任何设置（10:31:02）" << false;
         QTest::newRow("refused") << Result(true, "") << "没有发送任何设置" << false;
     }
 
@@ -318,7 +318,7 @@ private Q_SLOTS:
                 cells << table->item(r, column)->text();
             return cells.join(u'|');
         };
-        QCOMPARE(row(0), QStringLiteral("2026-12-07 10:02:00|无线报警传感器|COM3 /dev/ttyUSB0|配置文件 /srv/car.json|COMSMSAH 未应答，其余已写入"));
+        QCOMPARE(row(0), QStringLiteral("2026-12-07 10:02:00|无线报警传感器|COM3 /dev/ttyUSB0|配置文件 /srv/car.json|已写入：无线传感器1–5；未写入：无线传感器6–10"));
         QCOMPARE(row(1), QStringLiteral("2026-12-07 10:01:00|无线报警传感器|COM2 /dev/ttyUSB0|命令行|没有发送任何设置"));
         QVERIFY(row(2).startsWith(QStringLiteral("2026-12-07 10:00:00|无线报警传感器|COM1 /dev/ttyUSB0|窗口|")));
         QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("HistoryNote"))->text().contains(u'1'));
@@ -379,7 +379,7 @@ private Q_SLOTS:
         const auto *units = window.findChild<QListWidget *>(QStringLiteral("BatchUnits"));
         QCOMPARE(units->count(), 2);
         QVERIFY(units->item(0)->text().contains(QStringLiteral("主页 已写入；无线报警传感器 已写入")));
-        QVERIFY2(units->item(1)->text().contains(QStringLiteral("COMSMSA2、COMSMSA3")), qPrintable(units->item(1)->text()));
+        QVERIFY2(units->item(1)->text().contains(QStringLiteral("主页 报警器未收到任何设置")), qPrintable(units->item(1)->text()));
         const QList<WriteRecord> records = ReadHistory(history.path()).records;
         QCOMPARE(records.size(), 4);
         QStringList written;

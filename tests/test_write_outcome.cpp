@@ -42,7 +42,7 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_1);
         QVERIFY2(outcome->text().startsWith(written) && outcome->text().contains(QStringLiteral("此后本页已修改")),
                  qPrintable(outcome->text()));
-        QCOMPARE(outcome->toolTip(), outcome->text());
+        QVERIFY(outcome->toolTip().startsWith(outcome->text()));
         write->click();
         QVERIFY(!outcome->text().contains(QStringLiteral("此后")));
     }

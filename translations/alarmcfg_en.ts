@@ -56,6 +56,41 @@
     </message>
 </context>
 <context>
+    <name>Block</name>
+    <message>
+        <source>油路控制密语</source>
+        <translation>fuel pass phrases</translation>
+    </message>
+    <message>
+        <source>设防解防密语和授权手机号码（第1份）</source>
+        <translation>arming pass phrases and authorised numbers (copy 1)</translation>
+    </message>
+    <message>
+        <source>授权手机号码（第2份）</source>
+        <translation>authorised numbers (copy 2)</translation>
+    </message>
+    <message>
+        <source>报警短信内容和号码、报警方式、安全密语</source>
+        <translation>alarm SMS text and numbers, alarm mode, security pass phrase</translation>
+    </message>
+    <message>
+        <source>固定数据</source>
+        <translation>fixed data</translation>
+    </message>
+    <message>
+        <source>授权手机号码（第3份）和振铃开关</source>
+        <translation>authorised numbers (copy 3) and ring-tone switch</translation>
+    </message>
+    <message>
+        <source>无线传感器1–5</source>
+        <translation>wireless sensors 1–5</translation>
+    </message>
+    <message>
+        <source>无线传感器6–10</source>
+        <translation>wireless sensors 6–10</translation>
+    </message>
+</context>
+<context>
     <name>BoundedRead</name>
     <message>
         <source>文件超过%1字节，不会读取</source>
@@ -418,6 +453,10 @@ Please change them to something only the owner knows.</translation>
     <message>
         <source>无法保存 %1：%2</source>
         <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>%1；发送了默认密语：%2</source>
+        <translation>%1; default pass phrases sent: %2</translation>
     </message>
 </context>
 <context>
@@ -965,6 +1004,26 @@ No settings were written.</translation>
         <translation>The serial port%1 is not open; no settings were written.
 Under “Serial Port Settings”, choose the COM port the alarm unit is connected to, then write again.</translation>
     </message>
+    <message>
+        <source>报警器没有收到任何设置。</source>
+        <translation>The alarm unit received none of the settings.</translation>
+    </message>
+    <message>
+        <source>断开前已写入报警器：%1。</source>
+        <translation>Written to the alarm unit before that: %1.</translation>
+    </message>
+    <message>
+        <source>串口已断开</source>
+        <translation>Serial Port Disconnected</translation>
+    </message>
+    <message>
+        <source>写入途中串口 %1 断开了（USB转串口线可能被拔出）：%2
+%3
+其余设置没有发送。请重新连接报警器，再写入一次。</source>
+        <translation>The serial port %1 was disconnected during the write (the USB serial adapter may have been pulled out): %2
+%3
+The other settings were not sent. Reconnect the alarm unit and write again.</translation>
+    </message>
 </context>
 <context>
     <name>WriteOutcome</name>
@@ -978,16 +1037,24 @@ Under “Serial Port Settings”, choose the COM port the alarm unit is connecte
     </message>
     <message>
         <source>、</source>
-        <comment>between block tags</comment>
+        <comment>between parts</comment>
         <translation>, </translation>
     </message>
     <message>
-        <source>%1 未应答</source>
-        <translation>%1 not answered</translation>
+        <source>报警器未收到任何设置</source>
+        <translation>the unit received none of the settings</translation>
     </message>
     <message>
-        <source>%1 未应答，其余已写入</source>
-        <translation>%1 not answered, the rest written</translation>
+        <source>已写入：%1；未写入：%2</source>
+        <translation>written: %1; not written: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）：已应答</source>
+        <translation>%1 (%2): answered</translation>
+    </message>
+    <message>
+        <source>%1（%2）：未应答</source>
+        <translation>%1 (%2): not answered</translation>
     </message>
     <message>
         <source>%1（%2）</source>

@@ -277,18 +277,6 @@ Without options it opens the settings pages.</source>
 <context>
     <name>History</name>
     <message>
-        <source>refused</source>
-        <translation>未发送</translation>
-    </message>
-    <message>
-        <source>%1/%2 answered</source>
-        <translation>%1/%2 已应答</translation>
-    </message>
-    <message>
-        <source>, %1 not answered</source>
-        <translation>，%1 未应答</translation>
-    </message>
-    <message>
         <source>%1 is not a folder</source>
         <translation>%1 不是文件夹</translation>
     </message>

@@ -16,7 +16,10 @@ UnitWrite WriteUnit(const UnitPages &pages, Port &port, Store &store, MessageSin
         pageWritten(UnitPage::Main, *written.main);
     }
     if (pages.writeSensor) {
-        written.sensor = WriteSensorPage(pages.sensor, port, store, messages, view);
+        // After a port lost in the main page's write the sensor page goes nowhere: nothing is sent.
+        written.sensor = written.main && written.main->portLost
+            ? WriteResult{true, {}, {}, true}
+            : WriteSensorPage(pages.sensor, port, store, messages, view);
         pageWritten(UnitPage::Sensor, *written.sensor);
     }
     return written;

@@ -35,6 +35,7 @@ struct UnitWrite
 using PageWritten = std::function<void(UnitPage page, const WriteResult &result)>;
 
 // Writes the pages asked for to the unit behind `port`: the main page, then
-// the sensor page, each with its own write sequence.
+// the sensor page, each with its own write sequence. When the port is lost
+// during the main page, the sensor page is refused without a message of its own.
 UnitWrite WriteUnit(const UnitPages &pages, Port &port, Store &store, MessageSink &messages, WriteView &view,
                     const PageWritten &pageWritten);

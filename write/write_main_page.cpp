@@ -23,19 +23,18 @@ WriteResult WriteMainPage(const MainPageValues &values, Port &port, Store &store
     }
     StorePassPhrasesAndNumbers(store, values);
 
-    view.pauseBetweenBlocks();
-    sender.send(build("COMSMSA3"));
-    view.pauseBetweenBlocks();
-    sender.send(build("COMSMSA7"));
-    StoreAlarmSettings(store, values);
+    // Once the port is lost no block goes; a group is stored after its block went.
+    sender.sendAfterPause(build("COMSMSA3"));
+    sender.sendAfterPause(build("COMSMSA7"));
+    if (sender.exchanged("COMSMSA7"))
+        StoreAlarmSettings(store, values);
 
-    view.pauseBetweenBlocks();
-    sender.send(build("COMSMSA5"));
-    view.pauseBetweenBlocks();
-    const bool lastAnswered = sender.send(build("COMSMSA4"));
+    sender.sendAfterPause(build("COMSMSA5"));
+    const bool lastAnswered = sender.sendAfterPause(build("COMSMSA4"));
     sender.finishWaitWindow(lastAnswered, firstAnswered);
 
-    StoreRingTone(store, values);
+    if (sender.exchanged("COMSMSA4"))
+        StoreRingTone(store, values);
     view.setWriteEnabled(true);
     return sender.result();
 }

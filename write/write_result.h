@@ -25,6 +25,7 @@ struct WriteResult
     bool refused = false;  // nothing sent or stored: invalid fields or no open port
     QStringList refusedFields;  // the controls ("Text7") whose values refused it, in the page's order
     QList<BlockOutcome> blocks;  // every block sent, in sending order
+    bool portLost = false;  // the port failed in the middle: the blocks after the last one sent never went
 
     int blocksSent() const { return int(blocks.size()); }
     int blocksAnswered() const { return CountAnswered(blocks); }
