@@ -135,11 +135,11 @@ private Q_SLOTS:
         const QString profile = fixture.dir.filePath(QStringLiteral("car.json"));
         MainPageValues main = DefaultMainPage();
         main.text[15] = QStringLiteral("天下太平");
-        QVERIFY(WriteProfileFile(profile, ProfileToJson({main, TypedSensorPage(), true}, true), true).isEmpty());
+        QVERIFY(WriteProfileFile(profile, ProfileToJson({main, TypedSensorPage(), true}, true)).isEmpty());
         const CommandLine options = ParseCommandLine(
             QStringList{"alarmcfg", "--port", "COM1=" + fixture.unit.device()} + arguments.replaceInStrings("PROFILE", profile));
         QCOMPARE(options.mode, CommandLine::Mode::Write);
-        QCOMPARE(RunCommandLineWrite(options), exitCode);
+        QCOMPARE(RunCommandLineWrite(options, false), exitCode);
         QCOMPARE(ReadHistory(DefaultHistoryPath()).records.size(), records);
     }
 
@@ -148,7 +148,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString profile = dir.filePath(QStringLiteral("car.json"));
-        QVERIFY(WriteProfileFile(profile, ProfileToJson({TypedMainPage(), TypedSensorPage(), false}, false), true).isEmpty());
+        QVERIFY(WriteProfileFile(profile, ProfileToJson({TypedMainPage(), TypedSensorPage(), false}, false)).isEmpty());
         RecordingMessages messages;
         messages.goOn = false;
         QVERIFY(!BatchPages(profile, QStringLiteral("天下太平"), messages));
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QVERIFY(!messages.questions[0].contains(RewritePasswordField().labelText()));
         messages.goOn = true;
         QVERIFY(BatchPages(profile, QStringLiteral("天下太平"), messages));
-        QVERIFY(WriteProfileFile(profile, ProfileToJson({WithDefaults({}), TypedSensorPage(), true}, true), true).isEmpty());
+        QVERIFY(WriteProfileFile(profile, ProfileToJson({WithDefaults({}), TypedSensorPage(), true}, true)).isEmpty());
         QVERIFY(BatchPages(profile, QString(), messages));
         QCOMPARE(messages.questions.size(), 2);
     }

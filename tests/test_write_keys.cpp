@@ -108,7 +108,7 @@ private Q_SLOTS:
     {
         PageOnUnit fixture;
         const QString profile = fixture.dir.filePath(QStringLiteral("car.json"));
-        QVERIFY(WriteProfileFile(profile, ProfileToJson({TypedMainPage(), TypedSensorPage(), true}, true), true).isEmpty());
+        QVERIFY(WriteProfileFile(profile, ProfileToJson({TypedMainPage(), TypedSensorPage(), true}, true)).isEmpty());
         const std::optional<UnitPages> pages = BatchPages(profile, QString(), fixture.messages);
         QVERIFY(pages);
         NoWindowView view;
