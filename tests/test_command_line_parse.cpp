@@ -139,7 +139,6 @@ private Q_SLOTS:
         QTest::newRow("the stored choice") << QStringList() << 3 << 3;
         QTest::newRow("none stored: COM1") << QStringList() << 0 << 1;
         QTest::newRow("a single --port") << QStringList{"--port", "COM4=/dev/ttyUSB0"} << 2 << 4;
-        QTest::newRow("several --port") << QStringList{"--port", "COM4=/dev/a", "--port", "COM3=/dev/b"} << 2 << 2;
         QTest::newRow("--com before --port") << QStringList{"--com", "1", "--port", "COM4=/dev/ttyUSB0"} << 2 << 1;
     }
 

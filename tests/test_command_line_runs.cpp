@@ -140,7 +140,8 @@ private Q_SLOTS:
             WriteRecord record = SensorPageRecord(TypedSensorPage(), result, {1 + k % 4, device, WindowSource()});
             record.time = QDateTime(QDate(2026, 12, 7), QTime(10, k, 0));
             QCOMPARE(log.append(record), QString());
-            const QString outcome = k % 2 == 0 ? "2/2 answered" : "1/2 answered, COMSMSAH not answered";
+            const QString outcome = k % 2 == 0 ? QStringLiteral("written")
+                                                : QStringLiteral("written: wireless sensors 1–5; not written: wireless sensors 6–10");
             expected << QStringLiteral("2026-12-07 10:%1:00  sensor  COM%2 %3  %4  window")
                             .arg(QString::number(k).rightJustified(2, u'0'), QString::number(1 + k % 4), device, outcome);
         }

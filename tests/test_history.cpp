@@ -217,13 +217,13 @@ private Q_SLOTS:
         const auto at = [](int minute) { return QDateTime(QDate(2026, 12, 7), QTime(10, minute, 2), Qt::OffsetFromUTC, 8 * 3600); };
         const WriteRecord refused{at(31), "main", {1, "/dev/ttyUSB0", WindowSource()}, true, {}, {}};
         const WriteRecord written{at(32), "sensor", {2, "/dev/ttyUSB1", ProfileSource("/home/a/车 \"1\".json")}, false,
-                                  {{"COMSMSA8", true}, {"COMSMSAH", false}}, {{"Text1", "后门\r\n\"开\""}}};
+                                  {{"COMSMSA8", true}, {"COMSMSAH", false}}, {{"Text1", "后门\r\n\"开\""}}, {"Text7", "Text8"}};
         QCOMPARE(HistoryToCsv({refused, written}),
-                 QByteArray("\xEF\xBB\xBF" R"("time","page","COM","device","source","outcome","blocks","values")" "\r\n"
-                            R"("2026-12-07T10:31:02+08:00","main","COM1","/dev/ttyUSB0","window","refused","","{}")" "\r\n"
+                 QByteArray("\xEF\xBB\xBF" R"("time","page","COM","device","source","outcome","blocks","values","default secrets sent")" "\r\n"
+                            R"("2026-12-07T10:31:02+08:00","main","COM1","/dev/ttyUSB0","window","refused","","{}","")" "\r\n"
                             R"("2026-12-07T10:32:02+08:00","sensor","COM2","/dev/ttyUSB1","profile /home/a/车 ""1"".json",)"
                             R"("1/2 answered, COMSMSAH not answered","COMSMSA8 answered; COMSMSAH not answered",)"
-                            R"("{""Text1"":""后门\r\n\""开\""""}")" "\r\n"));
+                            R"("{""Text1"":""后门\r\n\""开\""""}","Text7, Text8")" "\r\n"));
     }
 
 private:

@@ -99,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(access.blockingLock && access.blockingLock->regularFile);
         const QString message = OpenFailureMessage(
             {1, device.path, QStringLiteral("Permission error while locking the device"), true, access});
-        QVERIFY2(message.contains(parent.filePath(QStringLiteral("lock\\x1b[2J/")) + device.lockName), qPrintable(message));
+        QVERIFY2(message.contains(parent.filePath(QStringLiteral("lock\\e[2J/")) + device.lockName), qPrintable(message));
         QVERIFY2(!message.contains(u'\x1b') && !message.contains(QLatin1String("minicom")), qPrintable(message));
     }
 
@@ -112,13 +112,13 @@ private Q_SLOTS:
         held.holder = PortHolder{4242, QStringLiteral("evil%2\x1b]0;title\x07")};
         QTest::newRow("program holding the port")
             << OpenFailureMessage({2, QStringLiteral("/dev/ttyUSB0"), {}, true, held})
-            << QStringLiteral("evil%2\\x1b]0;title\\x07，进程号 4242");
+            << QStringLiteral("evil%2\\e]0;title\\x07，进程号 4242");
         QTest::newRow("device of a failed opening")
             << OpenFailureMessage({3, QStringLiteral("/dev/tty%1\rUSB0"), QStringLiteral("No such file"), false, {}})
-            << QStringLiteral("COM3（/dev/tty%1\\x0dUSB0）：No such file");
+            << QStringLiteral("COM3（/dev/tty%1\\rUSB0）：No such file");
         ComPortMap map;
         map.setOverride(1, QStringLiteral("/dev/pts/%2\x1b[31m"));
-        QTest::newRow("device behind an option") << map.describe(1) << QStringLiteral("COM1 → /dev/pts/%2\\x1b[31m");
+        QTest::newRow("device behind an option") << map.describe(1) << QStringLiteral("COM1 → /dev/pts/%2\\e[31m");
     }
 
     void namesFromTheSystemArePrintedEscaped()

@@ -49,7 +49,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(store.filePath(key)));
         LoggedUnit unit;
         for (const QStringList &extra : {QStringList{"--dry-run"}, QStringList{"--port", "COM1=" + unit.device()}}) {
-            const CommandLineRun run = alarmcfg.run(QStringList{"--write", page} + extra);
+            const CommandLineRun run = alarmcfg.run(QStringList{"--write", page, "--send-default-secrets"} + extra);
             QCOMPARE(run.exitCode, received == 0 ? 1 : 0);
             for (const QString &key : deleted)
                 QCOMPARE(run.err.contains(store.filePath(key)), received == 0);
@@ -64,7 +64,7 @@ private Q_SLOTS:
         const QString folder = alarmcfg.settings().directory();
         QVERIFY(QFile::link(alarmcfg.configPath("gone"), folder));
         LoggedUnit unit;
-        const CommandLineRun run = alarmcfg.run({"--write", "main", "--port", "COM1=" + unit.device()});
+        const CommandLineRun run = alarmcfg.run({"--write", "main", "--send-default-secrets", "--port", "COM1=" + unit.device()});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(folder), qPrintable(run.err));
         QVERIFY(unit.bytes().isEmpty());

@@ -64,7 +64,7 @@ private Q_SLOTS:
         QFETCH(bool, closed);
         const CommandLineProcess alarmcfg;
         LoggedUnit unit;
-        const CommandLineRun run = alarmcfg.run({"--write", "main", "--repeat", "--port", "COM1=" + unit.device()}, {},
+        const CommandLineRun run = alarmcfg.run({"--write", "main", "--repeat", "--send-default-secrets", "--port", "COM1=" + unit.device()}, {},
                                                 [closed] {
                                                     ::close(STDIN_FILENO);
                                                     if (!closed)
@@ -82,7 +82,7 @@ private Q_SLOTS:
     {
         const CommandLineProcess alarmcfg;
         LoggedUnit unit;
-        const CommandLineRun run = alarmcfg.run({"--write", "main", "--repeat", "--port", "COM1=" + unit.device()},
+        const CommandLineRun run = alarmcfg.run({"--write", "main", "--repeat", "--send-default-secrets", "--port", "COM1=" + unit.device()},
                                                 "quit\nn\nexit\nｑ\n");
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out.count("Connect the next unit and press Enter (q and Enter to stop)."), 5);

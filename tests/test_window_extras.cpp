@@ -329,7 +329,7 @@ private Q_SLOTS:
         QVERIFY(exported.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = exported.readAll().split('\n');
         QCOMPARE(rows.size(), 5);  // a header, the records in the file's order, nothing after the last line end
-        QCOMPARE(rows[0], QByteArray("\xEF\xBB\xBF" R"("time","page","COM","device","source","outcome","blocks","values")" "\r"));
+        QCOMPARE(rows[0], QByteArray("\xEF\xBB\xBF" R"("time","page","COM","device","source","outcome","blocks","values","default secrets sent")" "\r"));
         const char *const fields[] = {
             R"(","sensor","COM1","/dev/ttyUSB0","window","1/2 answered, COMSMSAH not answered","COMSMSA8 answered; COMSMSAH not answered",")",
             R"(","sensor","COM2","/dev/ttyUSB0","command line","refused","",")",

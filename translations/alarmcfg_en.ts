@@ -379,6 +379,10 @@ Please change them to something only the owner knows.</translation>
         <source>无法在 %1 创建设置目录，设置保存在 %2</source>
         <translation>Cannot create the settings folder %1; the settings are kept in %2</translation>
     </message>
+    <message>
+        <source>设置正由另一个 alarmcfg 窗口或命令使用，请稍后再试</source>
+        <translation>The settings are in use by another alarmcfg window or command; try again shortly</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -594,8 +598,8 @@ Close the program using the port (a serial terminal, another alarmcfg, …), the
 USB串口适配器可能没有插好，或者它的驱动程序（CH340/CH341、PL2303、CP210x、FTDI）没有安装：在设备管理器的“端口 (COM 和 LPT)”下可以看到适配器得到的COM号；若适配器在“其他设备”下带黄色感叹号，请安装适配器厂家的驱动程序。
 适配器的COM号大于4时，右键单击一个COM选项，选择“其他端口”中的该COM口。</source>
         <translation>The system has no such COM port (%1).
-The USB serial adapter may not be plugged in, or its driver (CH340/CH341, PL2303, CP210x, FTDI) is not installed: the Device Manager shows the adapter's COM number under "Ports (COM &amp; LPT)"; if the adapter is under "Other devices" with a yellow exclamation mark, install the driver from the adapter's maker.
-When the adapter's COM number is above 4, right-click a COM option and choose that port under "Other ports".</translation>
+The USB serial adapter may not be plugged in, or its driver (CH340/CH341, PL2303, CP210x, FTDI) is not installed: the Device Manager shows the adapter&apos;s COM number under &quot;Ports (COM &amp; LPT)&quot;; if the adapter is under &quot;Other devices&quot; with a yellow exclamation mark, install the driver from the adapter&apos;s maker.
+When the adapter&apos;s COM number is above 4, right-click a COM option and choose that port under &quot;Other ports&quot;.</translation>
     </message>
     <message>
         <source>%1
@@ -972,6 +976,14 @@ No settings were written.</translation>
     <message>
         <source>以下设置无法写入报警器，请修改后再写入：</source>
         <translation>These settings cannot be written to the alarm unit; correct them, then write again:</translation>
+    </message>
+    <message>
+        <source>%1“%2”含有换行，此项只能有一行。</source>
+        <translation>%1 "%2" holds a line break; this field takes one line only.</translation>
+    </message>
+    <message>
+        <source>%1“%2”含有无法原样保存的字符或字符组合（如空字符U+0000），请修改。</source>
+        <translation>%1 "%2" holds a character or a sequence of characters that cannot be stored as it is (such as the null character U+0000); please change it.</translation>
     </message>
 </context>
 <context>

@@ -305,5 +305,9 @@ Without options it opens the settings pages.</source>
         <source>default secrets sent: %1</source>
         <translation>已发送默认密语：%1</translation>
     </message>
+    <message>
+        <source>a symbolic link, not a regular file</source>
+        <translation>是符号链接，不是普通文件</translation>
+    </message>
 </context>
 </TS>
