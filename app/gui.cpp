@@ -6,11 +6,13 @@
 #include "message_box_sink.h"
 #include "open_failure.h"
 #include "page_style.h"
+#include "profile_opening.h"
 #include "serial_link.h"
 #include "simulated_units.h"
 #include "write_failure_note.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QMessageBox>
 
@@ -45,8 +47,9 @@ int RunGui(QApplication &app, const CommandLine &options)
     mainPage.show();
     if (const QString note = FileStore::directoryNote(); !note.isEmpty())
         boxes.showError(QCoreApplication::translate("Program", "设置目录"), note);
-    if (!options.openProfile.isEmpty())
-        mainPage.importProfile(options.openProfile);  // refused whole, with a message, if it has a problem
+    if (!options.openProfile.isEmpty())  // asked first; refused whole, with a message, if it has a problem
+        OpenProfileWhenAsked(mainPage, store, boxes, options.openProfile,
+                             QDir(store.directory()).filePath(QStringLiteral("before-import.alarmcfg.json")));
     return app.exec();
 }
 

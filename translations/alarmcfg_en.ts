@@ -872,6 +872,31 @@ No settings were written.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileOpening</name>
+    <message>
+        <source>打开配置文件</source>
+        <translation>Open profile</translation>
+    </message>
+    <message>
+        <source>要用配置文件“%1”中的设置（包括密语）替换已保存的设置吗？
+替换前，已保存的设置会另存为“%2”，可以再导入。</source>
+        <translation>Replace the stored settings (pass phrases included) with those of the profile "%1"?
+Before that, the stored settings are saved as "%2", which can be imported again.</translation>
+    </message>
+    <message>
+        <source>不导入</source>
+        <translation>Do not import</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>已保存的设置无法另存为“%1”，没有导入任何设置：%2</source>
+        <translation>The stored settings cannot be saved as "%1"; nothing was imported: %2</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>模拟报警器</source>
@@ -979,11 +1004,11 @@ No settings were written.</translation>
     </message>
     <message>
         <source>%1“%2”含有换行，此项只能有一行。</source>
-        <translation>%1 "%2" holds a line break; this field takes one line only.</translation>
+        <translation>%1 &quot;%2&quot; holds a line break; this field takes one line only.</translation>
     </message>
     <message>
         <source>%1“%2”含有无法原样保存的字符或字符组合（如空字符U+0000），请修改。</source>
-        <translation>%1 "%2" holds a character or a sequence of characters that cannot be stored as it is (such as the null character U+0000); please change it.</translation>
+        <translation>%1 &quot;%2&quot; holds a character or a sequence of characters that cannot be stored as it is (such as the null character U+0000); please change it.</translation>
     </message>
 </context>
 <context>
