@@ -15,9 +15,10 @@ qt=$(scripts/windows/build-qt.sh | tail -1)
 version=$(sed -n 's/^project(alarmcfg VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # Qt's tools for the host (moc, rcc, lrelease) come from the host's Qt.
+mkdir -p "$build"
 "$qt/bin/qt-cmake" -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
-    ${ALARMCFG_WINDOWS_CMAKE_OPTIONS:-} >"$build.configure.log"
+    ${ALARMCFG_WINDOWS_CMAKE_OPTIONS:-} >"$build/configure.log"
 cmake --build "$build" -j"$(nproc)" --target alarmcfg alarmcfg-cli ${ALARMCFG_WINDOWS_TARGETS:-}
 
 # The program's folder: both executables, the icon, the Qt libraries and

@@ -75,10 +75,11 @@ echo "== test programs"
 printf '[Paths]\nPrefix = Z:%s\nTranslations = Z:%s/translations\n' "$qt" "$stage" >"$build/tests/qt.conf"
 for test in "${tests[@]}"; do
     start=$SECONDS
-    if run "$build/tests/$test.exe"; then
+    # QTest's report goes to a file: Wine loses part of a console program's output.
+    if run "$build/tests/$test.exe" -o "Z:${work//\//\\}\\$test.txt,txt"; then
         echo "PASS $test ($((SECONDS - start)) s)"
     else
-        fail "$test"; cat "$work/out.txt" "$work/err.txt" | grep -v '^PASS' | tail -30
+        fail "$test"; grep -ah -A2 -e "^FAIL!" -e "^Totals" "$work/$test.txt" | head -30 || tail -5 "$work/err.txt"
     fi
 done
 
@@ -100,7 +101,7 @@ linux_run() { HOME=$linux_home XDG_CONFIG_HOME=$linux_home/config XDG_STATE_HOME
 start_unit "$work/linux.log"
 linux_run --import "$profile" >/dev/null
 device=$(readlink "$com1")
-linux_run --write main --port "COM1=$device" >/dev/null || fail "Linux main page write"
+linux_run --write main --send-default-secrets --port "COM1=$device" >/dev/null || fail "Linux main page write"
 linux_run --write sensor --port "COM1=$device" >/dev/null || fail "Linux sensor page write"
 stop_unit
 
@@ -108,7 +109,7 @@ stop_unit
 cd "$WINEPREFIX/drive_c"
 start_unit "$work/windows.log"
 run "$stage/alarmcfg-cli.exe" --lang en --import "Z:${profile//\//\\}" || fail "import: $(cat "$work/err.txt")"
-if run "$stage/alarmcfg-cli.exe" --lang en --write main --com 1; then
+if run "$stage/alarmcfg-cli.exe" --lang en --write main --send-default-secrets --com 1; then
     cat "$work/out.txt"
 else
     fail "Windows main page write: $(cat "$work/out.txt" "$work/err.txt")"
@@ -121,12 +122,13 @@ if cmp -s "$work/linux.log" "$work/windows.log" && [ -s "$work/linux.log" ]; the
 else
     fail "the blocks differ"; diff "$work/linux.log" "$work/windows.log" | head -10
 fi
-if diff -r "$linux_home/config/woclc1k" "$WINEPREFIX/drive_c/woclc1k" >"$work/settings.diff"; then
+# The lock file is the Linux build's own.
+if diff -r -x alarmcfg.lock "$linux_home/config/woclc1k" "$WINEPREFIX/drive_c/woclc1k" >"$work/settings.diff"; then
     echo "PASS the settings files are the same bytes ($(ls "$linux_home/config/woclc1k" | wc -l) files)"
 else
     fail "the settings files differ"; head -10 "$work/settings.diff"
 fi
-if run "$stage/alarmcfg-cli.exe" --write main --com 2; then
+if run "$stage/alarmcfg-cli.exe" --write main --send-default-secrets --com 2; then
     fail "a write to a port that leads nowhere succeeded"
 else
     echo "PASS COM2 (no such device) refused: $(head -1 "$work/err.txt")"

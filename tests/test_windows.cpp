@@ -61,7 +61,7 @@ void TestWindows::missingPortIsToldApart()
     map.setOverride(2, QStringLiteral("COM250"));
     SerialLink link(map, [] { return QList<SerialPortFacts>(); });
     const QString message = link.select(2);
-    QVERIFY2(message.contains(QLatin1String("COM250")) && message.contains(QLatin1String("系统中没有这个COM口")),
+    QVERIFY2(message.contains(QLatin1String("COM250")) && message.contains(QStringLiteral("系统中没有这个COM口")),
              qPrintable(message));
     QVERIFY(!link.port().openRefused());
     QCOMPARE(link.state(), SerialLink::State::Closed);
