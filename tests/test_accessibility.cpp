@@ -1,13 +1,10 @@
 // What a screen reader is told of every control of both pages: a name of its
 // own, from the field's row in the page's field table, in the page's language.
-#include "com_port_map.h"
-#include "history_log.h"
 #include "language.h"
-#include "main_page.h"
 #include "page_fields.h"
 #include "page_style.h"
 #include "sensor_page.h"
-#include "serial_link.h"
+#include "page_alone.h"
 #include "test_support.h"
 
 #include <QAccessible>
@@ -15,7 +12,6 @@
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 
@@ -38,12 +34,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, english);
         const Translations translations(english ? Language::English : Language::Chinese);
-        MemoryStore store;
-        RecordingMessages messages;
-        const QTemporaryDir folder;
-        HistoryLog history(folder.filePath(QStringLiteral("history.jsonl")));
-        SerialLink link(ComPortMap{}, [] { return QList<SerialPortFacts>{}; });
-        MainPage mainPage(link, store, messages, history);
+        PageAlone alone;
+        MainPage &mainPage = alone.page;
         mainPage.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         QVERIFY(mainPage.sensorPage());
 

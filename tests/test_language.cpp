@@ -1,20 +1,16 @@
 // The language a person reads: --lang, or else the system's locale, with
 // Chinese when none is set; the texts of the windows beside the pages, of
 // the command line and Qt's own buttons follow it.
-#include "com_port_map.h"
 #include "command_line.h"
-#include "history_log.h"
 #include "language.h"
-#include "main_page.h"
 #include "profile_menu.h"
-#include "serial_link.h"
+#include "page_alone.h"
 #include "test_support.h"
 #include "validation.h"
 
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 
@@ -91,12 +87,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, english);
         const Translations translations(english ? Language::English : Language::Chinese);
-        MemoryStore store;
-        RecordingMessages messages;
-        const QTemporaryDir folder;
-        HistoryLog history(folder.filePath(QStringLiteral("history.jsonl")));
-        SerialLink link(ComPortMap{}, [] { return QList<SerialPortFacts>{}; });
-        const MainPage mainPage(link, store, messages, history);
+        PageAlone alone;
+        MainPage &mainPage = alone.page;
         MainPageValues typed = DefaultMainPage();
         typed.text[1] = QStringLiteral("12345x");
         QStringList texts{mainPage.windowTitle(),
