@@ -13,35 +13,38 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFontMetrics>
 #include <QMessageBox>
 
 int RunGui(QApplication &app, const CommandLine &options)
 {
     // The program ends through the main page: its exit buttons or its frame.
     app.setQuitOnLastWindowClosed(false);
-    SimulatedUnits units;
-    if (options.simulate)
-        units.launch();
     app.setFont(PageFont());
-    // Finding the fonts (fontconfig) is the slowest step of any Qt window's
-    // start; it runs while the simulated units come up.
-    QFontMetrics(app.font()).height();
     MessageBoxSink boxes;
     // One note on a running ModemManager for the run, with the first write failure.
     WriteFailureNote messages(boxes, [] { return ModemManagerNote(ProbeModemManager()); });
-    ComPortMap map = PortMapFor(options);
+    SerialLink link(PortMapFor(options));
+    // The simulated units start once the page is on the screen: four
+    // processes starting beside it would hold up its first picture.
+    SimulatedUnits units;
+    std::function<QString()> startUnits;
     if (options.simulate) {
-        const QString failure = units.start(map);
-        if (!failure.isEmpty()) {
-            messages.showError(QCoreApplication::translate("Program", "模拟报警器"), failure);
-            return 1;
-        }
+        startUnits = [&] {
+            ComPortMap map = link.map();
+            const QString failure = units.start(map);
+            if (!failure.isEmpty()) {
+                messages.showError(QCoreApplication::translate("Program", "模拟报警器"), failure);
+                QCoreApplication::exit(1);
+                return failure;
+            }
+            for (int com = 1; com <= 4; ++com)
+                link.pointOption(com, map.device(com));
+            return QString();
+        };
     }
-    SerialLink link(map);
     FileStore store(FileStore::defaultDirectory());
     HistoryLog history;
-    MainPage mainPage(link, store, messages, history, options.simulate);
+    MainPage mainPage(link, store, messages, history, startUnits);
     boxes.setPage(&mainPage);
     QObject::connect(&mainPage, &MainPage::quitRequested, &app, [] { QCoreApplication::exit(0); });
     mainPage.show();

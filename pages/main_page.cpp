@@ -343,14 +343,15 @@ MainPageWidgets BuildMainPage(QWidget &page)
 }  // namespace
 
 MainPage::MainPage(SerialLink &link, Store &store, MessageSink &messages, HistoryLog &history,
-                   bool simulatedUnit)
+                   std::function<QString()> startSimulatedUnits)
     : m_link(link),
       m_store(store),
       m_messages(messages),
       m_history(history),
       m_widgets(BuildMainPage(*this)),
       m_writeView(*this, m_waitWindow, *m_widgets.writeButton),
-      m_ports(new PortStatus(link, *m_widgets.comOptions, *m_widgets.portStatus, messages, simulatedUnit, *this))
+      m_ports(new PortStatus(link, *m_widgets.comOptions, *m_widgets.portStatus, messages,
+                             std::move(startSimulatedUnits), *this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(PageTitle());
@@ -525,6 +526,8 @@ void MainPage::showHistory()
 
 void MainPage::openBatchWindow(const QString &profile)
 {
+    if (!m_ports->unitsReady())
+        return;
     const std::optional<UnitPages> pages =
         BatchPages(profile, values().text[RewritePasswordField().number()], m_messages);
     if (!pages)

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class HistoryLog;
 class MessageSink;
@@ -52,9 +53,11 @@ public:
     // then restores every other field. A port that cannot be opened is
     // reported once the page is shown.
     // Every write of either page goes into `history`.
-    // `simulatedUnit` says that a simulated unit stands behind the COM options.
+    // `startSimulatedUnits`, when given, puts simulated units behind the COM
+    // options; it runs once the page has been painted (or before a write
+    // that comes first), and no port is opened before it.
     MainPage(SerialLink &link, Store &store, MessageSink &messages, HistoryLog &history,
-             bool simulatedUnit = false);
+             std::function<QString()> startSimulatedUnits = {});
     ~MainPage() override;
 
     // The fields a write sends, as the page shows them now.

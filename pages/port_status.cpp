@@ -35,13 +35,14 @@ QString StateText(SerialLink::State state)
 }  // namespace
 
 PortStatus::PortStatus(SerialLink &link, QButtonGroup &comOptions, QLabel &statusLine, MessageSink &messages,
-                       bool simulatedUnit, QWidget &page)
+                       std::function<QString()> startSimulatedUnits, QWidget &page)
     : QObject(&page),
       m_link(link),
       m_comOptions(comOptions),
       m_statusLine(statusLine),
       m_messages(messages),
-      m_simulatedUnit(simulatedUnit),
+      m_startSimulatedUnits(std::move(startSimulatedUnits)),
+      m_simulatedUnit(bool(m_startSimulatedUnits)),
       m_page(page)
 {
     connect(&link.watch(), &PortWatch::portsChanged, this, &PortStatus::refresh);
@@ -50,6 +51,13 @@ PortStatus::PortStatus(SerialLink &link, QButtonGroup &comOptions, QLabel &statu
 
 QString PortStatus::select(int com)
 {
+    if (m_startSimulatedUnits) {
+        m_comBeforeUnits = com;
+        show();
+        return {};
+    }
+    if (!m_unitsFailure.isEmpty())
+        return m_unitsFailure;
     const QString failure = m_link.select(com);
     show();
     return failure;
@@ -67,7 +75,7 @@ void PortStatus::report(const QString &failure)
 
 void PortStatus::runWrite(const std::function<void()> &write)
 {
-    const QString failure = m_link.reselectForWrite();
+    const QString failure = unitsReady() ? m_link.reselectForWrite() : m_unitsFailure;
     show();
     if (!failure.isEmpty()) {
         m_messages.showError(PortFailureTitle(), failure + QCoreApplication::translate("PortStatus", "\n没有写入任何设置。"));
@@ -87,6 +95,16 @@ void PortStatus::refresh()
     show();
 }
 
+bool PortStatus::unitsReady()
+{
+    if (m_startSimulatedUnits) {
+        m_unitsFailure = std::exchange(m_startSimulatedUnits, nullptr)();
+        if (m_unitsFailure.isEmpty())
+            report(select(m_comBeforeUnits));
+    }
+    return m_unitsFailure.isEmpty();
+}
+
 bool PortStatus::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_page && event->type() == QEvent::Show) {
@@ -98,7 +116,7 @@ bool PortStatus::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == &m_page && event->type() == QEvent::Paint && m_refreshAfterPaint) {
         m_refreshAfterPaint = false;
         QTimer::singleShot(0, this, [this] {
-            if (!m_page.isVisible())
+            if (!m_page.isVisible() || !unitsReady())
                 return;
             refresh();
             m_link.watch().start();
@@ -112,6 +130,11 @@ bool PortStatus::eventFilter(QObject *watched, QEvent *event)
 
 void PortStatus::show()
 {
+    if (m_startSimulatedUnits) {  // the options stand for no device yet
+        m_statusLine.setText(QStringLiteral("COM%1").arg(m_comBeforeUnits)
+                             + QCoreApplication::translate("PortStatus", "（模拟报警器）") + u'\n' + StateText(SerialLink::State::Closed));
+        return;
+    }
     const ComPortMap &map = m_link.map();
     for (int com = 1; com <= 4; ++com)
         m_comOptions.button(com)->setToolTip(map.describe(com));

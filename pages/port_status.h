@@ -17,14 +17,17 @@ class SerialLink;
 // does not wait for them); the port is selected again before a write when
 // its option now stands for another device or the port was lost; and a
 // failure found while the page loads is shown once the page is on the
-// screen, over it.
+// screen, over it. Simulated units, where they stand behind the options, are
+// started once the page has been painted too, and no port is opened before.
 class PortStatus : public QObject
 {
     Q_OBJECT
 
 public:
+    // `startSimulatedUnits`, when given, starts the simulated units and
+    // points the options at them; it returns why they could not be started.
     PortStatus(SerialLink &link, QButtonGroup &comOptions, QLabel &statusLine, MessageSink &messages,
-               bool simulatedUnit, QWidget &page);
+               std::function<QString()> startSimulatedUnits, QWidget &page);
 
     // The select-port action on option com; returns the failure message.
     QString select(int com);
@@ -37,6 +40,9 @@ public:
     void runWrite(const std::function<void()> &write);
     // Takes the system's devices afresh and shows them.
     void refresh();
+    // Starts the simulated units now if they are still to be started; false
+    // when they could not be, and no port may be opened.
+    bool unitsReady();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,7 +54,10 @@ private:
     QButtonGroup &m_comOptions;
     QLabel &m_statusLine;
     MessageSink &m_messages;
+    std::function<QString()> m_startSimulatedUnits;  // emptied once run
     bool m_simulatedUnit;
+    QString m_unitsFailure;
+    int m_comBeforeUnits = 1;  // selected while the units were still to be started
     QWidget &m_page;
     QString m_failureToShow;
     bool m_refreshAfterPaint = false;

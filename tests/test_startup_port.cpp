@@ -1,6 +1,7 @@
 // Which serial devices the main page opens while it loads: only the one of the
 // stored COM choice, since opening a serial device can reset what is plugged
-// into it.
+// into it; with simulated units, none before they have been started, once
+// the page is painted or a write asks for them.
 #include "file_store.h"
 #include "history_log.h"
 #include "logged_unit.h"
@@ -8,6 +9,7 @@
 #include "serial_link.h"
 #include "test_support.h"
 
+#include <QPushButton>
 #include <QtTest>
 #include <array>
 #include <sys/inotify.h>
@@ -94,6 +96,46 @@ private Q_SLOTS:
         QCOMPARE(page.selectedCom(), selected);
         QCOMPARE(link.port().deviceName(), m_units[opened[0] - 1].device());
         QVERIFY(link.port().isOpen());
+    }
+
+    void simulatedUnitsStartAfterThePicture_data()
+    {
+        QTest::addColumn<bool>("writeFirst");  // the write button clicked before the page is shown
+        QTest::newRow("page painted") << false;
+        QTest::newRow("write before the picture") << true;
+    }
+
+    void simulatedUnitsStartAfterThePicture()
+    {
+        QFETCH(bool, writeFirst);
+        QTemporaryDir parent;
+        FileStore store(parent.filePath(QStringLiteral("woclc1k")));
+        OpenWatch watch;
+        for (int com = 1; com <= 4; ++com)
+            watch.watch(com, m_units[com - 1].device());
+        // Until the units start, the options stand for the system's devices (here none).
+        SerialLink link(ComPortMap(), [] { return QList<SerialPortFacts>(); });
+        int starts = 0;
+        auto startUnits = [&] {
+            ++starts;
+            for (int com = 1; com <= 4; ++com)
+                link.pointOption(com, m_units[com - 1].device());
+            return QString();
+        };
+        RecordingMessages messages;
+        HistoryLog history(parent.filePath(QStringLiteral("history.jsonl")));
+        MainPage page(link, store, messages, history, startUnits);
+        QCOMPARE(starts, 0);
+        QCOMPARE(watch.opened(), QList<int>());
+        const qsizetype logged = m_units[0].bytes().size();
+        if (writeFirst)
+            page.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        else
+            page.show();
+        QTRY_COMPARE(starts, 1);
+        QCOMPARE(watch.opened(), QList<int>{1});
+        QTRY_COMPARE(m_units[0].bytes().size() - logged, writeFirst ? 6 : 0);
+        QCOMPARE(messages.texts, QStringList());
     }
 
 private:

@@ -302,10 +302,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("errors");      // files the write could not store
         QTest::newRow("below a regular file") << "below file" << 0 << 27;
         QTest::newRow("taken by a regular file") << "file" << 0 << 27;
-        QTest::newRow("read-only") << "read-only" << 0 << 27;
         QTest::newRow("replaced by a file mid-write") << "file" << 3 << 17;
         QTest::newRow("removed mid-write") << "removed" << 3 << 17;
+#ifdef Q_OS_UNIX  // a Windows folder's read-only attribute does not stop writes in it
+        QTest::newRow("read-only") << "read-only" << 0 << 27;
         QTest::newRow("made read-only mid-write") << "read-only" << 3 << 17;
+#endif
         QTest::newRow("missing a file mid-write") << "missing Text20" << 3 << 0;
     }
 

@@ -75,6 +75,9 @@ void TestWindows::settingsBytes_data()
     QTest::addColumn<QString>("value");  // empty: the bytes are no GB18030 text
     QTest::newRow("two-byte text") << QByteArray("\xC7\xEF\xCB\xAE\xB3\xA4\xCC\xEC\r\n") << "秋水长天";
     QTest::newRow("euro sign") << QByteArray("\xA2\xE3" "5\r\n") << "€5";
+    QTest::newRow("first and last beyond the BMP") << QByteArray("\x90\x30\x81\x30\xE3\x32\x9A\x35\r\n")
+                                                   << QStringLiteral("\U00010000\U0010FFFF");
+    QTest::newRow("past U+10FFFF") << QByteArray("\xE3\x32\x9A\x36\r\n") << "";
     QTest::newRow("digits, CR LF inside") << QByteArray("13800138000\r\nx\r\n") << "13800138000\r\nx";
     QTest::newRow("character cut off") << QByteArray("\xC7\xEF\xCB") << "";
     QTest::newRow("not a trail byte") << QByteArray("\x81\x20\r\n") << "";
@@ -101,8 +104,8 @@ void TestWindows::unwritableText_data()
 {
     QTest::addColumn<QString>("value");
     QTest::newRow("unpaired surrogate") << QString(QChar(0xD800));
-    if (!IsValidCodePage(54936))  // Wine: GBK stands in and has no four-byte characters
-        QTest::newRow("outside GBK") << QStringLiteral("\U0001F600");
+    if (!IsValidCodePage(54936))  // Wine: GBK stands in, and has no Thai
+        QTest::newRow("outside GBK") << QStringLiteral("\u0E01");
 }
 
 void TestWindows::unwritableText()

@@ -28,19 +28,13 @@ SimulatedUnits::~SimulatedUnits()
             unit->process().terminate();
 }
 
-// The units start side by side: a start is mostly waiting for a new process.
-void SimulatedUnits::launch()
+QString SimulatedUnits::start(ComPortMap &map)
 {
+    // The units start side by side: a start is mostly waiting for a new process.
     for (std::unique_ptr<UnitProcess> &unit : m_units) {
         unit = std::make_unique<UnitProcess>();
         unit->launch();
     }
-}
-
-QString SimulatedUnits::start(ComPortMap &map)
-{
-    if (!m_units[0])
-        launch();
     for (int com = 1; com <= int(m_units.size()); ++com) {
         UnitProcess &unit = *m_units[com - 1];
         if (const QString failure = unit.awaitDevice(); !failure.isEmpty())

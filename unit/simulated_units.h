@@ -22,12 +22,8 @@ public:
     SimulatedUnits &operator=(const SimulatedUnits &) = delete;
     ~SimulatedUnits();
 
-    // Starts the four unit processes without waiting for them, so that the
-    // program can do other work while they come up.
-    void launch();
-    // Waits for the launched units (launching them first if need be) and
-    // maps COMk to the k-th unit's device. Returns an empty string, or why a
-    // unit could not be started.
+    // Starts the four units and maps COMk to the k-th unit's device. Returns
+    // an empty string, or why a unit could not be started.
     QString start(ComPortMap &map);
 
 private:

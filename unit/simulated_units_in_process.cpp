@@ -36,9 +36,6 @@ SimulatedUnits::~SimulatedUnits()
         RemoveInProcessDevice(device);
 }
 
-// Nothing to start ahead: the units live in this process and come up with start().
-void SimulatedUnits::launch() {}
-
 QString SimulatedUnits::start(ComPortMap &map)
 {
     for (int com = 1; com <= 4; ++com) {
