@@ -88,6 +88,7 @@ run_case() {
 # Four simulated units for the pseudo-terminal case, started once for all its runs.
 ports=()
 for com in 1 2 3 4; do
+    : >"$config/unit$com.log"  # there before the unit's first line, for the wait below
     "$bin/unit/alarmcfg-unit" >"$config/unit$com.log" 2>&1 &
     pids+=("$!")
     until [ "$(wc -l <"$config/unit$com.log")" -ge 1 ]; do sleep 0.01; done
