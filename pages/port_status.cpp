@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr std::chrono::milliseconds kAfterFirstPicture{150};
+
 QString PortFailureTitle()
 {
     return QCoreApplication::translate("PortStatus", "串口设置");
@@ -111,11 +113,15 @@ bool PortStatus::eventFilter(QObject *watched, QEvent *event)
         m_refreshAfterPaint = true;
         if (!m_failureToShow.isEmpty()) {
             // After the show has finished: the message goes over the page on the screen.
-            QTimer::singleShot(0, this, [this] { report(std::exchange(m_failureToShow, QString())); });
+            // A moment after the picture: listing the devices and starting
+        // simulated units take the processor from the desktop drawing it.
+        QTimer::singleShot(kAfterFirstPicture, this, [this] { report(std::exchange(m_failureToShow, QString())); });
         }
     } else if (watched == &m_page && event->type() == QEvent::Paint && m_refreshAfterPaint) {
         m_refreshAfterPaint = false;
-        QTimer::singleShot(0, this, [this] {
+        // A moment after the picture: listing the devices and starting
+        // simulated units take the processor from the desktop drawing it.
+        QTimer::singleShot(kAfterFirstPicture, this, [this] {
             if (!m_page.isVisible() || !unitsReady())
                 return;
             refresh();

@@ -37,11 +37,13 @@ trap cleanup EXIT
 export XDG_CONFIG_HOME=$config  # a fresh settings directory, not the user's
 
 now_ms() { date +%s%3N; }
-rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+# Resident memory in kB, all of it and the anonymous part (the program's own
+# allocations: the rest is mapped files such as libraries and fonts).
+rss_kb() { awk '/^VmRSS:/ { all = $2 } /^RssAnon:/ { anon = $2 } END { print all "/" anon }' "/proc/$1/status"; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # Starts the program, polls every 5 ms for its visible window and prints
-# "milliseconds rss_kB"; the program is ended afterwards.
+# "milliseconds rss_kB/anonymous_kB"; the program is ended afterwards.
 time_start() {
     local start pid
     start=$(now_ms)
@@ -81,8 +83,10 @@ run_case() {
     pm=$(printf '%s\n' "${program[@]}" | median)
     echo "$name: alarmcfg ${pm} ms (runs: ${program[*]}), bare window ${bm} ms (runs: ${bare[*]})," \
          "ratio $(awk -v p="$pm" -v b="$bm" 'BEGIN { printf "%.2f", p / b }');" \
-         "RSS alarmcfg ${program_rss} kB, bare window ${bare_rss} kB," \
-         "ratio $(awk -v p="$program_rss" -v b="$bare_rss" 'BEGIN { printf "%.2f", p / b }')"
+         "RSS alarmcfg ${program_rss%/*} kB, bare window ${bare_rss%/*} kB," \
+         "ratio $(awk -v p="${program_rss%/*}" -v b="${bare_rss%/*}" 'BEGIN { printf "%.2f", p / b }');" \
+         "anonymous ${program_rss#*/} kB against ${bare_rss#*/} kB," \
+         "ratio $(awk -v p="${program_rss#*/}" -v b="${bare_rss#*/}" 'BEGIN { printf "%.2f", p / b }')"
 }
 
 # Four simulated units for the pseudo-terminal case, started once for all its runs.

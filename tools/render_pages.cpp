@@ -21,11 +21,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -67,6 +69,16 @@ QImage Framed(QWidget &window)
     return image;
 }
 
+// Shows the page and lets it settle: it opens its port (here to the units
+// already started) a moment after its first picture.
+void ShowSettled(MainPage &page)
+{
+    page.show();
+    QEventLoop settling;
+    QTimer::singleShot(500, &settling, &QEventLoop::quit);
+    settling.exec();
+}
+
 bool Save(QWidget &window, const QDir &directory, const QString &name)
 {
     const QString path = directory.filePath(name);
@@ -100,8 +112,9 @@ int main(int argc, char **argv)
     PrintingSink messages;
 
     HistoryLog history(settings.filePath(QStringLiteral("history.jsonl")));  // nothing is written
-    MainPage mainPage(link, store, messages, history, true);
-    mainPage.show();
+    const auto unitsStarted = [] { return QString(); };
+    MainPage mainPage(link, store, messages, history, unitsStarted);
+    ShowSettled(mainPage);
     if (argc == 3)
         return Save(mainPage, output, QString::fromLocal8Bit(argv[2]) + QLatin1String(".png")) ? 0 : 1;
     bool saved = Save(mainPage, output, QStringLiteral("main-page.png"));
@@ -116,8 +129,8 @@ int main(int argc, char **argv)
 
     // A page takes its texts when it is built: the English one comes after the translation.
     const Translations english(Language::English);
-    MainPage englishPage(link, store, messages, history, true);
-    englishPage.show();
+    MainPage englishPage(link, store, messages, history, unitsStarted);
+    ShowSettled(englishPage);
     saved = Save(englishPage, output, QStringLiteral("main-page-en.png")) && saved;
     return saved ? 0 : 1;
 }
