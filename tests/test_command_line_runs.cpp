@@ -259,7 +259,8 @@ private Q_SLOTS:
         QFETCH(QString, locale);
         QFETCH(bool, chinese);
         LoggedUnit unit;
-        const CommandLineRun run = m_alarmcfg->run(QStringList{"--port", "COM1=" + unit.device()} + arguments, {}, {}, m_alarmcfg->environment(locale));
+        const CommandLineRun run =
+            m_alarmcfg->run(QStringList{"--port", "COM1=" + unit.device()} + arguments, {}, {}, m_alarmcfg->environment(locale));
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(!run.err.trimmed().isEmpty() && !run.err.trimmed().contains(u'\n'), qPrintable(run.err));
@@ -311,8 +312,8 @@ private Q_SLOTS:
             const QProcessEnvironment environment = m_alarmcfg->environment(locale);
             dryRuns << m_alarmcfg->run(QStringList{"--write", "main", "--dry-run"} + option, {}, {}, environment).out;
             LoggedUnit unit;
-            const CommandLineRun write = m_alarmcfg->run(QStringList{"--write", "main", "--send-default-secrets", "--port", "COM1=" + unit.device()} + option, {},
-                                       {}, environment);
+            const CommandLineRun write = m_alarmcfg->run(
+                QStringList{"--write", "main", "--send-default-secrets", "--port", "COM1=" + unit.device()} + option, {}, {}, environment);
             QCOMPARE(write.exitCode, 0);
             writeLines << write.out;
             sent << unit.bytes();
