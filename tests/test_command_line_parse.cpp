@@ -1,5 +1,6 @@
-// The command line read in process: what each line asks for, and every
-// malformed line refused with one line naming the problem. (What only the
+// The command line read in process: what each line asks for, every malformed
+// line refused with one line naming the problem, and the COM option a write
+// goes to: only one the user named, with one device at most. (What only the
 // program shows, the exit status and that nothing is opened, is in
 // test_command_line_runs.)
 #include "command_line.h"
@@ -74,6 +75,8 @@ private Q_SLOTS:
         row("--history", {"--history"}, Mode::History, "20");
         row("--history N", {"--history", "5"}, Mode::History, "5");
         row("--history=N", {"--history=3"}, Mode::History, "3");
+        row("--dry-run with several --port", {"--write", "main", "--dry-run", "--port", "COM1=/dev/a", "--port", "COM2=/dev/b"},
+            Mode::Write, "main dry run COM1=/dev/a COM2=/dev/b");
         row("--list-ports", {"--list-ports", "--port", "COM1=/dev/ttyUSB0"}, Mode::ListPorts);
         row("--help", {"--help"}, Mode::Help);
         row("-v", {"-v"}, Mode::Version);
@@ -100,6 +103,9 @@ private Q_SLOTS:
         refused("--history=x", {"--history=x"});
         refused("--history 0", {"--history", "0"});
         refused("--history beyond any number", {"--history", "99999999999"});
+        refused("--history -1", {"--history", "-1"});
+        refused("--history=-1", {"--history=-1"});
+        refused("--history -0", {"--history", "-0"});
         refused("--history twice", {"--history", "--history", "2"});
         refused("--history with --write", {"--write", "main", "--history", "3"});
         refused("--lang fr", {"--lang", "fr"});
@@ -115,6 +121,7 @@ private Q_SLOTS:
         refused("--com not a number", {"--write", "main", "--com", "one"});
         refused("--com without --write", {"--com", "2"});
         refused("--port COM5", {"--write", "main", "--port", "COM5=/dev/ttyUSB0"});
+        refused("--dry-run, one option twice", {"--write", "main", "--dry-run", "--port", "COM1=/dev/a", "--port", "COM1=/dev/b"});
         refused("--list-ports with --write", {"--list-ports", "--write", "main"});
     }
 
@@ -135,20 +142,35 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("stored");  // the stored choice, 0 when no option is selected
-        QTest::addColumn<int>("com");
-        QTest::newRow("the stored choice") << QStringList() << 3 << 3;
-        QTest::newRow("none stored: COM1") << QStringList() << 0 << 1;
-        QTest::newRow("a single --port") << QStringList{"--port", "COM4=/dev/ttyUSB0"} << 2 << 4;
-        QTest::newRow("--com before --port") << QStringList{"--com", "1", "--port", "COM4=/dev/ttyUSB0"} << 2 << 1;
+        QTest::addColumn<int>("com");     // 0: refused
+        QTest::addColumn<QString>("refusal");  // part of it
+        const QStringList two{"--port", "COM1=/dev/ttyUSB0", "--port", "COM3=/dev/ttyUSB1"};
+        const QStringList twice{"--port", "COM2=/dev/ttyUSB0", "--port", "COM2=/dev/ttyUSB1"};
+        QTest::newRow("the stored choice") << QStringList() << 3 << 3 << "";
+        QTest::newRow("none stored: COM1") << QStringList() << 0 << 1 << "";
+        QTest::newRow("--com") << QStringList{"--com", "4"} << 2 << 4 << "";
+        QTest::newRow("a single --port") << QStringList{"--port", "COM4=/dev/ttyUSB0"} << 2 << 4 << "";
+        QTest::newRow("--com before --port") << QStringList{"--com", "1", "--port", "COM4=/dev/ttyUSB0"} << 2 << 1 << "";
+        QTest::newRow("several --port and --com naming one") << two + QStringList{"--com", "3"} << 2 << 3 << "";
+        QTest::newRow("several --port without --com") << two << 2 << 0 << "--com";
+        QTest::newRow("several --port, --com naming none") << two + QStringList{"--com", "2"} << 2 << 0 << "--com";
+        QTest::newRow("one option twice") << twice << 2 << 0 << "COM2";
+        QTest::newRow("one option twice, with --com") << twice + QStringList{"--com", "2"} << 2 << 0 << "COM2";
     }
 
-    // The option a write goes to.
+    // The option a write goes to, or the refusal naming what is wrong.
     void comOption()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, stored);
         QFETCH(int, com);
-        QCOMPARE(WriteComOption(ParseCommandLine(QStringList{"alarmcfg", "--write", "main"} + arguments), stored), com);
+        QFETCH(QString, refusal);
+        const CommandLine options = ParseCommandLine(QStringList{"alarmcfg", "--write", "main"} + arguments);
+        QCOMPARE(options.mode == Mode::Refused, com == 0);
+        if (com == 0)
+            QVERIFY2(options.refusal.contains(refusal), qPrintable(options.refusal));
+        else
+            QCOMPARE(WriteComOption(options, stored), com);
     }
 
 private:
