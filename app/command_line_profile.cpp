@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "file_store.h"
+#include "lost_settings.h"
 #include "page_fields.h"
 #include "printable_text.h"
 #include "profile_transfer.h"
@@ -14,9 +15,11 @@ int RunExport(const CommandLine &options)
     // Exporting reads the settings; it creates no file, not even a missing one.
     FileStore fileStore(FileStore::defaultDirectory());
     ReadOnlyStore stored(fileStore);
+    ReportLostFiles(fileStore, MainPageFields(), stored);
+    ReportLostFiles(fileStore, SensorPageFields(), stored);
     Profile profile = ProfileFromStore(stored);
     // A profile is a source for later writes: it never carries a default in
-    // place of a setting that could not be read.
+    // place of a setting that could not be read or was lost.
     if (!PrintStoreErrors(stored)) {
         Err() << QCoreApplication::translate("CommandLine", "Nothing was exported: a stored setting could not be read.")
               << Qt::endl;

@@ -5,6 +5,7 @@
 #include "default_secrets.h"
 #include "file_store.h"
 #include "history_log.h"
+#include "lost_settings.h"
 #include "memory_store.h"
 #include "open_failure.h"
 #include "page_fields.h"
@@ -69,31 +70,6 @@ std::optional<Pages> FromProfile(const QString &path, Store &stored, const QStri
     if (!parse.profile->hasPassword)
         pages.main.text[RewritePasswordField().number()] = password;
     return pages;
-}
-
-// A page none of whose files exist was never stored (the sensor page's files
-// appear when it is first opened or written): its defaults go out, as on a
-// first run. A page that has some of them lost the others, and their
-// defaults must not go out in place of what the user stored: each missing
-// file becomes a failure of `stored`.
-void ReportLostFiles(const FileStore &files, const FieldTable &table, Store &stored)
-{
-    QStringList missing;
-    bool anyStored = false;
-    for (const Field &field : table) {
-        if (field.group == StoreGroup::ComChoice || field.isRewritePassword())
-            continue;  // the COM choice is no value sent; the password is never stored
-        const QString path = files.filePath(field.settingsKey());
-        if (QFileInfo::exists(path))
-            anyStored = true;
-        else
-            missing << path;
-    }
-    if (!anyStored)
-        return;
-    for (const QString &path : missing)
-        stored.addError(QCoreApplication::translate("CommandLine", "The settings file %1 is missing.")
-                            .arg(QDir::toNativeSeparators(path)));
 }
 
 // Both pages of `--write all` are checked before the first block goes out.
