@@ -1,7 +1,7 @@
 // What surrounds the pages, each piece on its own: the keyboard rules and
-// the menu's keys, pastes longer than a box holds or with line breaks, the
-// sizes and places that fit a window to a small screen, the history window
-// and the batch window against simulated units.
+// the menu's keys, pastes longer than a box holds or with line breaks, a
+// window kept on a small screen, the history window and the batch window
+// against simulated units.
 #include "batch_window.h"
 #include "history_dialog.h"
 #include "history_log.h"
@@ -197,27 +197,6 @@ private Q_SLOTS:
         QCOMPARE(edit->toolTip(), leftOut > 0 ? QStringLiteral("已截去 %1 个字符").arg(leftOut) : QString());
         QTest::keyClick(edit.get(), Qt::Key_Backspace);
         QCOMPARE(edit->toolTip(), QString());
-    }
-
-    void fittedSize_data()
-    {
-        QTest::addColumn<QSize>("page");
-        QTest::addColumn<QSize>("available");
-        QTest::addColumn<QSize>("fitted");
-        // The main page at 96 logical dots per inch without its menu and
-        // buttons (60 pixels), a 16-pixel scroll bar, a frame of 4 by 30.
-        QTest::newRow("1920×1080 at 100 %") << QSize(602, 475) << QSize(1920, 1040) << QSize(602, 535);
-        QTest::newRow("1366×768 at 150 %: room for the scroll bar") << QSize(602, 475) << QSize(911, 485) << QSize(618, 455);
-        QTest::newRow("narrow: room for the scroll bar") << QSize(602, 475) << QSize(500, 1000) << QSize(496, 551);
-        QTest::newRow("small both ways") << QSize(602, 475) << QSize(500, 400) << QSize(496, 370);
-    }
-
-    void fittedSize()
-    {
-        QFETCH(QSize, page);
-        QFETCH(QSize, available);
-        QFETCH(QSize, fitted);
-        QCOMPARE(FittedSize(page, 60, available, QSize(4, 30), 16), fitted);
     }
 
     void positionOnScreen_data()
