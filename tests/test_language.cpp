@@ -1,27 +1,24 @@
 // The language a person reads: --lang, or else the system's locale, with
 // Chinese when none is set; the texts of the windows beside the pages, of
-// the command line and Qt's own buttons follow it.
+// the command line and Qt's own buttons follow it, and so does what a screen
+// reader is told of every control of both pages.
 #include "command_line.h"
 #include "language.h"
-#include "profile_menu.h"
 #include "page_alone.h"
-#include "test_support.h"
+#include "page_fields.h"
+#include "page_style.h"
+#include "profile_menu.h"
+#include "sensor_page.h"
 #include "validation.h"
 
+#include <QAccessible>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QtTest>
-#include <algorithm>
-
-namespace {
-
-bool HasChinese(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
-}
-
-}  // namespace
 
 class TestLanguage : public QObject
 {
@@ -75,7 +72,8 @@ private Q_SLOTS:
 
     // The main page's title and button, a validation message naming a field,
     // a window's texts beside the pages, the command line's help and Qt's own
-    // button in one language, the untranslated Chinese nowhere in English.
+    // button in one language, the untranslated Chinese nowhere in English;
+    // the names of the pages' controls.
     void texts_data()
     {
         QTest::addColumn<bool>("english");
@@ -106,6 +104,36 @@ private Q_SLOTS:
         texts << box.button(QMessageBox::Ok)->text() << CommandLineHelp();
         for (const QString &text : texts)
             QVERIFY2(HasChinese(text) != english, qPrintable(text));
+
+        // Each control of a field table, found on its page: a name no other
+        // control of the page has, in the page's language; a text box is
+        // named as its field is, number and all ("授权手机号码2").
+        mainPage.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        QVERIFY(mainPage.sensorPage());
+        const std::pair<const QWidget *, const FieldTable *> pages[] = {{&mainPage, &MainPageFields()},
+                                                                        {mainPage.sensorPage(), &SensorPageFields()}};
+        for (const auto &[page, table] : pages) {
+            QSet<QString> names;
+            for (const Field &field : *table) {
+                const auto *control = page->findChild<QWidget *>(field.controlName());
+                QVERIFY2(control, field.control);
+                const QString name = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(control))->text(QAccessible::Name);
+                const QString where = QStringLiteral("%1 %2: \"%3\"").arg(page->objectName(), field.controlName(), name);
+                QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(where));
+                names.insert(name);
+                QVERIFY2(!(english && HasChinese(name)), qPrintable(where));
+                if (field.isText())
+                    QCOMPARE(name, field.labelText());
+            }
+            // A counter reads as its box's label.
+            for (const QLabel *label : page->findChildren<QLabel *>(QRegularExpression(QStringLiteral("Remaining$"))))
+                QCOMPARE(label->buddy() ? label->buddy()->objectName() + QLatin1String("Remaining") : QString(), label->objectName());
+        }
+        // The captions above a box: the alarm text's, and each sensor's text and number.
+        QCOMPARE(mainPage.findChild<QLabel *>(QStringLiteral("Label9"))->buddy()->objectName(), QStringLiteral("Text16"));
+        for (const Field &field : SensorPageFields())
+            QCOMPARE(mainPage.sensorPage()->findChild<QLabel *>(NumberedName("Label", field.number()))->buddy(),
+                     mainPage.sensorPage()->findChild<QWidget *>(field.controlName()));
     }
 };
 

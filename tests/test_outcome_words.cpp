@@ -12,7 +12,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <algorithm>
 
 namespace {
 
@@ -23,11 +22,6 @@ QList<BlockOutcome> Blocks(const QString &shorthand)
     for (const QString &block : shorthand.split(u' ', Qt::SkipEmptyParts))
         blocks.append({"COMSMS" + block.left(2).toLatin1(), block.endsWith(u'+')});
     return blocks;
-}
-
-bool HasChinese(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
 }
 
 }  // namespace
@@ -53,20 +47,27 @@ private Q_SLOTS:
                "报警短信内容和号码、报警方式、安全密语、固定数据、授权手机号码（第3份）和振铃开关";
         QTest::newRow("sensor: COMSMSAH silent") << "A8+ AH-" << "已写入：无线传感器1–5；未写入：无线传感器6–10";
         QTest::newRow("sensor: nothing answered") << "A8-" << "报警器未收到任何设置";
+        QTest::newRow("refused: no block sent") << "" << "没有发送任何设置";
     }
 
+    // The outcome line adds the time of a write that went out, in green
+    // when every block was answered.
     void summary()
     {
         QFETCH(QString, blocks);
         QFETCH(QString, summary);
-        QCOMPARE(OutcomeSummary(false, Blocks(blocks)), summary);
+        const bool refused = blocks.isEmpty();
+        QCOMPARE(OutcomeSummary(refused, Blocks(blocks)), summary);
         WriteRecord record;
         record.page = QStringLiteral("main");
+        record.refused = refused;
         record.blocks = Blocks(blocks);
         QVERIFY2(FormatHistoryLine(record).contains(summary), qPrintable(FormatHistoryLine(record)));
         WriteOutcomeLabel line;
-        line.showOutcome({false, {}, Blocks(blocks)});
-        QVERIFY(line.text().startsWith(summary) && !line.text().contains(QStringLiteral("COMSMS")));
+        line.showOutcome({refused, {}, Blocks(blocks)}, QDateTime(QDate(2026, 12, 7), QTime(10, 31, 2)));
+        QCOMPARE(line.text(), refused ? summary : summary + QStringLiteral("（10:31:02）"));
+        QCOMPARE(line.palette().color(QPalette::WindowText),
+                 summary == QStringLiteral("已写入") ? QColor(0x00, 0x80, 0x00) : QColor(0x80, 0x00, 0x00));
         QVERIFY(line.toolTip().contains(line.text()));
         QCOMPARE(line.toolTip().count(QStringLiteral("COMSMS")), Blocks(blocks).size());
     }

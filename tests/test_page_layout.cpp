@@ -3,14 +3,10 @@
 // box; each phone-number box shows its number; on a screen smaller than a page
 // its write and exit buttons stay in sight and only the direction that needs
 // it scrolls.
-#include "com_port_map.h"
-#include "history_log.h"
-#include "main_page.h"
 #include "multi_line_box.h"
+#include "page_alone.h"
 #include "page_fields.h"
 #include "sensor_page.h"
-#include "serial_link.h"
-#include "test_support.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,27 +16,20 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Pages
+// Both pages shown, side by side.
+struct Pages : PageAlone
 {
-    Pages() : history(folder.filePath(QStringLiteral("history.jsonl"))), page(link, store, messages, history)
+    Pages()
     {
         page.show();
         page.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         page.show();  // beside the sensor page, which hid it
     }
     SensorPage *sensor() const { return page.sensorPage(); }
-
-    MemoryStore store;
-    RecordingMessages messages;
-    QTemporaryDir folder;
-    HistoryLog history;
-    SerialLink link{ComPortMap{}, [] { return QList<SerialPortFacts>{}; }};
-    MainPage page;
 };
 
 // Every box of a field table, where it sits in its window.
@@ -101,13 +90,6 @@ class TestPageLayout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        const QScreen *screen = QGuiApplication::primaryScreen();
-        qInfo("screen %dx%d logical, %.0f dpi, scale %.1f", screen->size().width(), screen->size().height(),
-              screen->logicalDotsPerInch(), screen->devicePixelRatio());
-    }
-
     // Pastes too long for each box, one after another: every box keeps its
     // place and size, and nothing the page says of them lies over a box.
     void pastesLeaveTheBoxesAlone()

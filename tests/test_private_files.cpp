@@ -1,5 +1,6 @@
 // Files that hold pass phrases are for their owner alone, and the history
 // never writes through a symbolic link into another file.
+#include "file_store.h"
 #include "history_log.h"
 #include "profile_transfer.h"
 #include "test_support.h"
@@ -13,33 +14,40 @@ class TestPrivateFiles : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void profilesAreOwnerOnly_data()
+    void ownerOnly_data()
     {
         QTest::addColumn<int>("mask");
-        QTest::addColumn<bool>("password");
-        QTest::addColumn<bool>("replacesOpenFile");  // over a profile readable by all (0644)
-        QTest::newRow("umask 022") << 022 << false << false;
-        QTest::newRow("umask 022, with the password") << 022 << true << false;
-        QTest::newRow("umask 022, over a 0644 file") << 022 << false << true;
-        QTest::newRow("umask 000") << 0 << false << false;
-        QTest::newRow("umask 277") << 0277 << false << false;
-        QTest::newRow("umask 277, with the password") << 0277 << true << false;
+        QTest::addColumn<QString>("file");           // "settings", "profile" or "profile with the password"
+        QTest::addColumn<bool>("replacesOpenFile");  // over one readable by all (0644)
+        for (const int mask : {0, 022, 0277})
+            for (const char *file : {"settings", "profile", "profile with the password"})
+                for (const bool replaces : {false, true})
+                    QTest::addRow("umask %03o, %s%s", mask, file, replaces ? ", over a 0644 file" : "")
+                        << mask << QString::fromLatin1(file) << replaces;
     }
 
-    // Without the password a profile still holds the four pass phrases.
-    void profilesAreOwnerOnly()
+    // Pass phrases at rest: the settings folder is made for its owner alone,
+    // and a settings file or profile (even without the password it holds the
+    // four pass phrases) is readable and writable by its owner alone, whatever
+    // the umask and the mode of the file it replaces.
+    void ownerOnly()
     {
         QFETCH(int, mask);
-        QFETCH(bool, password);
+        QFETCH(QString, file);
         QFETCH(bool, replacesOpenFile);
         QTemporaryDir temp;
-        const QString path = temp.filePath("profile.json");
+        FileStore store(temp.filePath("woclc1k"));
+        const bool settings = file == QLatin1String("settings");
+        const QString path = settings ? store.filePath("k1") : temp.filePath("profile.json");
+        const mode_t before = ::umask(mode_t(mask));
+        store.ensureDirectory();
         if (replacesOpenFile)
             QVERIFY(WriteBytes(path, "{}") && ::chmod(QFile::encodeName(path).constData(), 0644) == 0);
-        const mode_t before = ::umask(mode_t(mask));
-        const QString error = ExportProfile(path, {TypedMainPage(), TypedSensorPage(), password});
+        const bool written = settings ? store.write("k1", QStringLiteral("开门见山"))
+                                      : ExportProfile(path, {TypedMainPage(), TypedSensorPage(), file.endsWith("password")}).isEmpty();
         ::umask(before);
-        QCOMPARE(error, QString());
+        QVERIFY(written);
+        QCOMPARE(FileMode(store.directory()) & 077, mode_t(0));
         QCOMPARE(FileMode(path), mode_t(0600));
     }
 

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMap>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 #ifdef Q_OS_UNIX
@@ -47,6 +48,12 @@ inline mode_t FileMode(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0xFFFF;
 }
 #endif
+
+// Whether a text holds a Chinese character.
+inline bool HasChinese(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+}
 
 // The main page of a first run.
 inline MainPageValues DefaultMainPage()

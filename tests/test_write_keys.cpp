@@ -1,16 +1,13 @@
 // What keys and clicks do around a write: the focus goes back to the write
-// button, input made during a write is dropped, a refused write points at
-// its boxes, and the batch window answers Enter.
-#include "batch_window.h"
+// button, the outcome line follows edits, input made during a write is
+// dropped, and a refused write points at its boxes.
 #include "page_on_unit.h"
-#include "profile.h"
 #include "sensor_page.h"
+#include "write_outcome.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -28,7 +25,9 @@ private Q_SLOTS:
     }
 
     // Enter, Enter on the focused write button writes twice; the focus is
-    // back on the button after each write, not on 退出.
+    // back on the button after each write, not on 退出. The outcome line
+    // describes the page as it was written: an edit afterwards says the page
+    // has changed since, until the next write.
     void enterTwiceWritesTwice()
     {
         QFETCH(bool, sensorPage);
@@ -43,11 +42,23 @@ private Q_SLOTS:
         }
         page->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(page));
+        auto *outcome = fixture.find<WriteOutcomeLabel>(QStringLiteral("WriteOutcome"), page);
+        auto *box = fixture.find<QLineEdit>(sensorPage ? QStringLiteral("Text2") : QStringLiteral("Text1"), page);
+        box->setText(QStringLiteral("138"));  // before any write: nothing to say
+        QVERIFY(outcome->text().isEmpty());
         auto *write = fixture.find<QPushButton>(sensorPage ? QStringLiteral("Command2") : QStringLiteral("Command1"), page);
         write->setFocus();
-        for (int press = 0; press < 2; ++press)
-            QTest::keyClick(page->focusWidget(), Qt::Key_Return);
+        QTest::keyClick(page->focusWidget(), Qt::Key_Return);
         QCOMPARE(page->focusWidget(), write);
+        const QString written = outcome->text();
+        QVERIFY2(written.startsWith(QStringLiteral("已写入（")), qPrintable(written));
+        QTest::keyClick(box, Qt::Key_1);
+        QVERIFY2(outcome->text().startsWith(written) && outcome->text().contains(QStringLiteral("此后本页已修改")),
+                 qPrintable(outcome->text()));
+        QVERIFY(outcome->toolTip().startsWith(outcome->text()));
+        QTest::keyClick(page->focusWidget(), Qt::Key_Return);
+        QCOMPARE(page->focusWidget(), write);
+        QVERIFY(!outcome->text().contains(QStringLiteral("此后")));
         QCOMPARE(fixture.records().size(), 2);
         QVERIFY(quit.isEmpty());
         QVERIFY(page->isVisible());
@@ -100,29 +111,6 @@ private Q_SLOTS:
         QTest::keyClick(first, Qt::Key_Backspace);
         QVERIFY(!first->property("refused").toBool());
         QVERIFY(second->property("refused").toBool());
-    }
-
-    // The batch window opens on 写入下一台, says where it will write before
-    // the first unit, and Enter writes the next unit.
-    void batchWindowTakesEnter()
-    {
-        PageOnUnit fixture;
-        const QString profile = fixture.dir.filePath(QStringLiteral("car.json"));
-        QVERIFY(WriteProfileFile(profile, ProfileToJson({TypedMainPage(), TypedSensorPage(), true}, true)).isEmpty());
-        const std::optional<UnitPages> pages = BatchPages(profile, QString(), fixture.messages);
-        QVERIFY(pages);
-        NoWindowView view;
-        BatchWindow window(*pages, profile, fixture.link, fixture.messages, view, fixture.history);
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        const QString target = window.findChild<QLabel *>(QStringLiteral("BatchTarget"))->text();
-        QVERIFY2(target.contains(QStringLiteral("COM1")) && target.contains(fixture.unit.device()), qPrintable(target));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *next = window.findChild<QPushButton *>(QStringLiteral("WriteNextUnit"));
-        QCOMPARE(QApplication::focusWidget(), next);
-        QTest::keyClick(next, Qt::Key_Return);
-        QCOMPARE(window.succeeded(), 1);
-        QCOMPARE(QApplication::focusWidget(), next);
     }
 };
 
