@@ -84,8 +84,10 @@ void FileStore::ensureDirectory()
         return;
     }
     if (!entry.exists()) {
-        if (!QDir().mkpath(entry.absolutePath())
-            || !QDir().mkdir(m_directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+        constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        // The umask may take the owner's rights off a new folder: they are set again after.
+        if (!QDir().mkpath(entry.absolutePath()) || !QDir().mkdir(m_directory, kOwnerOnly)
+            || !QFile::setPermissions(m_directory, kOwnerOnly))
             addError(QCoreApplication::translate("FileStore", "无法创建设置目录 %1").arg(Native(m_directory)));
         return;
     }

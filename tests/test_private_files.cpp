@@ -26,7 +26,8 @@ private Q_SLOTS:
                         << mask << QString::fromLatin1(file) << replaces;
     }
 
-    // Pass phrases at rest: the settings folder is made for its owner alone,
+    // Pass phrases at rest: the settings folder is made for its owner alone
+    // (and open to the owner, whatever the umask takes away),
     // and a settings file or profile (even without the password it holds the
     // four pass phrases) is readable and writable by its owner alone, whatever
     // the umask and the mode of the file it replaces.
@@ -47,7 +48,7 @@ private Q_SLOTS:
                                       : ExportProfile(path, {TypedMainPage(), TypedSensorPage(), file.endsWith("password")}).isEmpty();
         ::umask(before);
         QVERIFY(written);
-        QCOMPARE(FileMode(store.directory()) & 077, mode_t(0));
+        QCOMPARE(FileMode(store.directory()) & 0777, mode_t(0700));
         QCOMPARE(FileMode(path), mode_t(0600));
     }
 
