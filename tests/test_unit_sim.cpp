@@ -40,6 +40,8 @@ private Q_SLOTS:
         QTest::newRow("garbage before a tag")
             << QList<QByteArray>{"xyz" + kA5.left(10), kA5.mid(10)}
             << QStringList{"garbage:78797a@3", "block:COMSMSA5@14"} << QByteArray();
+        QTest::newRow("one byte before a tag")
+            << QList<QByteArray>{"x" + kA5} << QStringList{"garbage:78@1", "block:COMSMSA5@25"} << QByteArray();
         QTest::newRow("truncated tag at the end")
             << QList<QByteArray>{kA5 + "COMSM"} << QStringList{"block:COMSMSA5@24"} << QByteArray("COMSM");
         QTest::newRow("partial tag turning out wrong")
