@@ -15,11 +15,6 @@ namespace {
 
 constexpr char kGuard = char(0xA5);
 
-bool IsDecimalDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 // The sixteen nibbles of a field are some digits 0-9, then only F.
 bool DigitsThenPadding(const QByteArray &field)
 {
@@ -37,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<QString> digits = CleanPhoneNumber(typed);
     if (digits) {
         FUZZ_CHECK(digits->size() <= typed.size());
-        for (QChar c : *digits)
-            FUZZ_CHECK(IsDecimalDigit(c));
+        FUZZ_CHECK(std::all_of(digits->cbegin(), digits->cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }));
         FUZZ_CHECK(CleanPhoneNumber(*digits) == digits);
     }
 
