@@ -2,6 +2,7 @@
 
 #include "bounded_read.h"
 #include "file_replacement.h"
+#include "private_folder.h"
 #include "settings_file.h"
 #include "settings_lock.h"
 
@@ -84,10 +85,7 @@ void FileStore::ensureDirectory()
         return;
     }
     if (!entry.exists()) {
-        constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-        // The umask may take the owner's rights off a new folder: they are set again after.
-        if (!QDir().mkpath(entry.absolutePath()) || !QDir().mkdir(m_directory, kOwnerOnly)
-            || !QFile::setPermissions(m_directory, kOwnerOnly))
+        if (!QDir().mkpath(entry.absolutePath()) || !MakePrivateFolder(m_directory))
             addError(QCoreApplication::translate("FileStore", "无法创建设置目录 %1").arg(Native(m_directory)));
         return;
     }

@@ -1,8 +1,10 @@
 // Windows only (run under Wine by scripts/windows-test.sh): the Win32 serial
 // port's reasons for a port that will not open, the settings files' GB18030
-// through the system's code pages, and both pages written through the port to
-// the simulated units that answer inside the program (--simulate).
+// through the system's code pages, the settings folder's access list, and both
+// pages written through the port to the simulated units that answer inside
+// the program (--simulate).
 #include "com_port_map.h"
+#include "file_store.h"
 #include "serial_link.h"
 #include "settings_file.h"
 #include "simulated_units.h"
@@ -10,9 +12,13 @@
 #include "windows_port_advice.h"
 #include "write_sequences.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 
 class TestWindows : public QObject
 {
@@ -27,6 +33,7 @@ private Q_SLOTS:
     void unwritableText_data();
     void unwritableText();
     void pagesReachTheInProcessUnit();
+    void settingsFolderIsPrivate();
 };
 
 // The system's code tells a port another program holds from one that does
@@ -131,6 +138,46 @@ void TestWindows::pagesReachTheInProcessUnit()
     const WriteResult sensor = WriteSensorPage(TypedSensorPage(), link.port(), store, messages, view);
     QVERIFY2(main.succeeded() && sensor.succeeded(), qPrintable(messages.texts.join(u'\n')));
     QCOMPARE(main.blocksSent() + sensor.blocksSent(), 8);
+}
+
+namespace {
+
+// The access list of a file or folder in its text form ("D:P(A;OICI;FA;;;SY)…").
+QString AccessList(const QString &path)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()), SE_FILE_OBJECT,
+                              DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr, &descriptor)
+        != ERROR_SUCCESS)
+        return {};
+    LPWSTR text = nullptr;
+    QString list;
+    if (ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                             &text, nullptr)) {
+        list = QString::fromWCharArray(text);
+        LocalFree(text);
+    }
+    LocalFree(descriptor);
+    return list;
+}
+
+}  // namespace
+
+// The pass phrases' folder, made at the root of a drive where every user may
+// make folders and read them, lets in no other user, nor does any settings
+// file in it. (Wine keeps no access list of a file's own: it shows its
+// default one, the user and the system.)
+void TestWindows::settingsFolderIsPrivate()
+{
+    QTemporaryDir drive;
+    FileStore store(drive.filePath(QStringLiteral("woclc1k")));
+    store.ensureDirectory();
+    QVERIFY(store.write(QStringLiteral("k1"), QStringLiteral("开门见山")));
+    for (const QString &path : {store.directory(), store.filePath(QStringLiteral("k1"))}) {
+        const QString list = AccessList(path);
+        for (const char *everyone : {";WD)", ";BU)", ";AU)"})  // everyone, the users, who signed in
+            QVERIFY2(!list.isEmpty() && !list.contains(QLatin1String(everyone)), qPrintable(path + u' ' + list));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWindows)
