@@ -2,7 +2,10 @@
 // tag and, read back into its fields, builds again byte for byte; every field
 // the validation lets through reaches the unit exactly as typed (a number as
 // its digits) and holds whole characters only (no lone surrogate), and each
-// problem names its own field once.
+// problem names its own field once. A number is refused exactly when it does
+// not clean to at most sixteen digits, its bytes are digits then only F even
+// from text not cleaned, and the number-list flag is set exactly when an
+// authorised number (Text1..Text6) has digits.
 #include "block_decoder.h"
 #include "field_encoding.h"
 #include "fuzz_check.h"
@@ -10,8 +13,17 @@
 #include "validation.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace {
+
+// The sixteen nibbles of the number field at offset are some digits 0-9, then only F.
+bool DigitsThenPadding(const QByteArray &block, int offset)
+{
+    const QByteArray nibbles = block.mid(offset, kPhoneNumberFieldSize).toHex().toUpper();
+    const qsizetype digits = std::find_if_not(nibbles.begin(), nibbles.end(), [](char c) { return c >= '0' && c <= '9'; }) - nibbles.begin();
+    return nibbles.mid(digits) == QByteArray(nibbles.size() - digits, 'F');
+}
 
 template<typename Values>
 void CheckPage(Page page, const Values &values, const QList<ValidationProblem> &problems)
@@ -35,14 +47,24 @@ void CheckPage(Page page, const Values &values, const QList<ValidationProblem> &
 
         for (const FieldLayout &field : layout.fields) {
             const QString &typed = values.text[field.control];
-            if (refused.contains(QStringLiteral("Text%1").arg(field.control)))
-                continue;
-            if (field.kind == FieldKind::Text) {
+            const bool fieldRefused = refused.contains(QStringLiteral("Text%1").arg(field.control));
+            if (field.kind == FieldKind::Text && !fieldRefused) {
                 FUZZ_CHECK(decoded->texts.at(field.control) == typed);
                 FUZZ_CHECK(QString::fromUtf8(typed.toUtf8()) == typed);  // UTF-8 replaces a lone surrogate
+            } else if (field.kind == FieldKind::PhoneNumber) {
+                const std::optional<QString> digits = CleanPhoneNumber(typed);
+                FUZZ_CHECK(!digits || (digits->size() <= typed.size() && CleanPhoneNumber(*digits) == digits));
+                FUZZ_CHECK(fieldRefused == (!digits || digits->size() > kPhoneNumberDigits));
+                FUZZ_CHECK(DigitsThenPadding(block, field.offset));
+                QByteArray raw = block;  // the encoder alone, on text not cleaned, touches its eight bytes only
+                EncodePhoneNumber(raw, field.offset, typed);
+                FUZZ_CHECK(DigitsThenPadding(raw, field.offset) && raw.remove(field.offset, kPhoneNumberFieldSize) == QByteArray(block).remove(field.offset, kPhoneNumberFieldSize));
+                if (!fieldRefused)
+                    FUZZ_CHECK(decoded->texts.at(field.control) == NumberAsRead(*digits));
+            } else if (field.kind == FieldKind::NumberListFlag) {
+                const bool any = std::any_of(&values.text[1], &values.text[7], [](const QString &n) { return !CleanPhoneNumber(n).value_or(QString()).isEmpty(); });
+                FUZZ_CHECK((uchar(block.at(field.offset)) != 0xFF) == any);
             }
-            else if (field.kind == FieldKind::PhoneNumber)
-                FUZZ_CHECK(decoded->texts.at(field.control) == NumberAsRead(CleanPhoneNumber(typed).value_or(QString())));
         }
     }
 }
