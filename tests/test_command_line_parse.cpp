@@ -7,7 +7,7 @@
 #include "test_support.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using Mode = CommandLine::Mode;
 

@@ -20,7 +20,8 @@
 #include "test_support.h"
 #include "write_sequences.h"
 
-#include <QtTest>
+#include <QDirIterator>
+#include <QTest>
 #include <csignal>
 #include <unistd.h>
 

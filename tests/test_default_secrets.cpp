@@ -12,7 +12,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -8,7 +8,8 @@
 #include "test_support.h"
 #include "write_sequences.h"
 
-#include <QtTest>
+#include <QJsonDocument>
+#include <QTest>
 #include <unistd.h>
 
 namespace {

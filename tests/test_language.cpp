@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 class TestLanguage : public QObject
 {

@@ -8,7 +8,7 @@
 #include "test_support.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <fcntl.h>
 #include <unistd.h>
 

@@ -8,7 +8,7 @@
 #include "unit_write.h"
 #include "write_sequences.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestLostPort : public QObject
 {

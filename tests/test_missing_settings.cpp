@@ -9,7 +9,7 @@
 #include "logged_unit.h"
 #include "test_support.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestMissingSettings : public QObject
 {

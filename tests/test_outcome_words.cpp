@@ -11,7 +11,7 @@
 
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

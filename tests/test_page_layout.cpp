@@ -16,7 +16,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -27,7 +27,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <deque>
 

@@ -12,7 +12,7 @@
 #include "logged_unit.h"
 #include "write_failure_note.h"
 
-#include <QtTest>
+#include <QTest>
 #include <unistd.h>
 
 namespace {

@@ -9,7 +9,7 @@
 #include "printable_text.h"
 #include "serial_port.h"
 
-#include <QtTest>
+#include <QTest>
 #include <sys/prctl.h>
 #include <unistd.h>
 

@@ -6,7 +6,7 @@
 #include "test_support.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <sys/stat.h>
 
 class TestPrivateFiles : public QObject

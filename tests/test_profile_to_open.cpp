@@ -4,7 +4,7 @@
 // sees it in a message box as well. Without a display no window is tried.
 #include "command_line_process.h"
 
-#include <QtTest>
+#include <QTest>
 #include <unistd.h>
 
 class TestProfileToOpen : public QObject

@@ -6,7 +6,8 @@
 #include "command_line_process.h"
 #include "repeat_write.h"
 
-#include <QtTest>
+#include <QBuffer>
+#include <QTest>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(QList<RepeatAnswer>)

@@ -11,7 +11,7 @@
 #include "test_support.h"
 #include "write_sequences.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "test_support.h"
 
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 #include <array>
 #include <sys/inotify.h>
 #include <unistd.h>

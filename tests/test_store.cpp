@@ -14,7 +14,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <csignal>

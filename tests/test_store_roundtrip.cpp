@@ -11,7 +11,7 @@
 #include "validation.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

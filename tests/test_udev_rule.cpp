@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 
 namespace {

@@ -3,7 +3,7 @@
 #include "block_framer.h"
 #include "block_layouts.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

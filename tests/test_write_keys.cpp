@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 class TestWriteKeys : public QObject
 {

@@ -6,7 +6,7 @@
 #include "test_support.h"
 #include "write_sequences.h"
 
-#include <QtTest>
+#include <QTest>
 #include <numeric>
 
 namespace {
