@@ -47,10 +47,15 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 time_start() {
     local start pid
     start=$(now_ms)
-    "$@" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>"$config/stderr" &
     pid=$!
     until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "startup-benchmark.sh: $1 ended without a window" >&2; exit 1; }
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" && status=0 || status=$?
+            echo "startup-benchmark.sh: $1 ended without a window (status $status):" >&2
+            tail -n 5 "$config/stderr" >&2
+            exit 1
+        fi
         sleep 0.005
     done
     local elapsed=$(( $(now_ms) - start ))
