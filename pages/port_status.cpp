@@ -113,9 +113,7 @@ bool PortStatus::eventFilter(QObject *watched, QEvent *event)
         m_refreshAfterPaint = true;
         if (!m_failureToShow.isEmpty()) {
             // After the show has finished: the message goes over the page on the screen.
-            // A moment after the picture: listing the devices and starting
-        // simulated units take the processor from the desktop drawing it.
-        QTimer::singleShot(kAfterFirstPicture, this, [this] { report(std::exchange(m_failureToShow, QString())); });
+            QTimer::singleShot(0, this, [this] { report(std::exchange(m_failureToShow, QString())); });
         }
     } else if (watched == &m_page && event->type() == QEvent::Paint && m_refreshAfterPaint) {
         m_refreshAfterPaint = false;
